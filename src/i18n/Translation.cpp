@@ -1,5 +1,12 @@
 #include "i18n/Translation.h"
 
+#include "platform/Files.h"
+#include "platform/SpecialFolders.h"
+#include "xml/XmlDocument.h"
+
+#include <memory>
+#include <optional>
+
 namespace fw {
 
 TextSubstitutions::TextSubstitutions(WideStringView applicationName)
@@ -78,6 +85,10 @@ PluralForm pluralFormOf(PluralRule rule, uint64_t count) {
 
 void Translation::clear() {
     path_.clear();
+    forget();
+}
+
+void Translation::forget() {
     language_.clear();
     languageEn_.clear();
     author_.clear();
@@ -127,6 +138,208 @@ WideString Translation::lookupCounted(WideStringView text, WideStringView group,
         return shownText(*entry, WideString(), substitutions);
     }
     return shownText(*entry, entry->plurals[static_cast<size_t>(form)], substitutions);
+}
+
+namespace {
+
+bool hasXmlExtension(WideStringView path) {
+    WideString name = fileNameOf(path);
+    size_t dot = name.rfind(u'.');
+    return dot != WideString::npos && equalsIgnoreCase(WideStringView(name).substr(dot), u".xml");
+}
+
+bool openDocument(WideStringView path, XmlDocument& document) {
+    return os::fileExists(path) && hasXmlExtension(path) && document.load(path, TextEncoding::Utf8);
+}
+
+WideString joinGroups(const std::vector<WideString>& groupStack) {
+    WideString joined;
+    for (size_t i = 0; i < groupStack.size(); ++i) {
+        if (i > 0) {
+            joined.push_back(u'/');
+        }
+        joined.append(groupStack[i]);
+    }
+    return joined;
+}
+
+} // namespace
+
+bool Translation::load(WideStringView path, const TextSubstitutions& substitutions) {
+    clear();
+    path_ = WideString(path);
+    XmlDocument document;
+    return openDocument(path, document) && read(document, substitutions);
+}
+
+bool Translation::read(const XmlDocument& document, const TextSubstitutions& substitutions) {
+    forget();
+    const XmlElement* translation = document.root().find(u"translation");
+    const XmlElement* groups = translation ? translation->child(u"groups") : nullptr;
+    bool loaded = translation && readHeader(*translation) &&
+                  (!groups || readGroups(*groups, substitutions)) && !entries_.empty();
+    if (!loaded) {
+        forget();
+    }
+    return loaded;
+}
+
+bool Translation::readHeader(const XmlElement& translation) {
+    language_ = translation.attribute(u"language");
+    languageEn_ = translation.attribute(u"language_en");
+    author_ = translation.attribute(u"author");
+    date_ = translation.attribute(u"date");
+    // An unknown rule keeps the English one rather than losing the language.
+    parsePluralRule(translation.attribute(u"plurals"), pluralRule_);
+    return !language_.empty() && !languageEn_.empty();
+}
+
+// Walks the groups without recursion, so that nesting depth costs no stack.
+bool Translation::readGroups(const XmlElement& groups, const TextSubstitutions& substitutions) {
+    struct Level {
+        const XmlElement* group;
+        size_t next;
+    };
+    for (const auto& top : groups.children()) {
+        std::vector<WideString> groupStack{top->attribute(u"name")};
+        std::vector<Level> levels{{top.get(), 0}};
+        while (!levels.empty()) {
+            Level& level = levels.back();
+            if (level.next == level.group->children().size()) {
+                levels.pop_back();
+                groupStack.pop_back();
+                continue;
+            }
+            const XmlElement& child = *level.group->children()[level.next++];
+            if (child.name() == u"item") {
+                addEntry(child, groupStack, substitutions);
+            } else if (child.name() == u"group") {
+                groupStack.push_back(child.attribute(u"name"));
+                levels.push_back({&child, 0});
+            } else {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void Translation::addEntry(const XmlElement& item, const std::vector<WideString>& groupStack,
+                           const TextSubstitutions& substitutions) {
+    static const WideStringView formNames[kPluralFormCount] = {
+        u"translation_one", u"translation_few", u"translation_many"};
+    TranslationEntry entry;
+    entry.group = joinGroups(groupStack);
+    entry.context = item.attribute(u"context");
+    entry.translation = substitutions.apply(item.attribute(u"translation"));
+    for (size_t i = 0; i < kPluralFormCount; ++i) {
+        entry.plurals[i] = substitutions.apply(item.attribute(formNames[i]));
+    }
+    entries_.push_back(std::move(entry));
+}
+
+LanguageInfo readLanguageInfo(WideStringView path) {
+    XmlDocument document;
+    const XmlElement* translation =
+        openDocument(path, document) ? document.root().find(u"translation") : nullptr;
+    if (!translation) {
+        return {};
+    }
+    LanguageInfo info;
+    info.path = WideString(path);
+    info.fileTitle = fileTitleOf(path);
+    info.language = upperFirst(translation->attribute(u"language"));
+    info.languageEn = upperFirst(translation->attribute(u"language_en"));
+    info.author = translation->attribute(u"author");
+    info.date = translation->attribute(u"date");
+    return info;
+}
+
+namespace {
+
+struct LanguageState {
+    std::optional<WideString> folder;
+    std::optional<TextSubstitutions> substitutions;
+    std::unique_ptr<Translation> current;
+};
+
+LanguageState& state() {
+    static LanguageState instance;
+    return instance;
+}
+
+} // namespace
+
+void setApplicationName(WideStringView name) {
+    state().substitutions.emplace(name);
+}
+
+const TextSubstitutions& textSubstitutions() {
+    LanguageState& s = state();
+    if (!s.substitutions) {
+        s.substitutions.emplace(kDefaultApplicationName);
+    }
+    return *s.substitutions;
+}
+
+void setLanguagesFolder(WideStringView folder) {
+    state().folder = WideString(folder);
+}
+
+WideString languagesFolder() {
+    LanguageState& s = state();
+    if (!s.folder) {
+        s.folder = joinPath(parentFolder(os::executablePath()), u"languages");
+    }
+    return *s.folder;
+}
+
+WideString translate(WideStringView text, WideStringView group) {
+    const Translation* current = state().current.get();
+    if (!current) {
+        return textSubstitutions().apply(text);
+    }
+    return current->lookup(text, group, textSubstitutions());
+}
+
+WideString translateCount(WideStringView text, WideStringView group, uint64_t count) {
+    const Translation* current = state().current.get();
+    WideString shown = current ? current->lookupCounted(text, group, count, textSubstitutions())
+                               : textSubstitutions().apply(text);
+    return fillPlaceholder(shown, toWideUnsigned(count));
+}
+
+bool setLanguage(WideStringView name) {
+    LanguageState& s = state();
+    WideString path = joinPath(languagesFolder(), WideString(name) + u".xml");
+    if (s.current && s.current->path() == path) {
+        return true;
+    }
+    std::unique_ptr<Translation> loaded;
+    if (os::fileExists(path)) {
+        loaded = std::make_unique<Translation>();
+        if (!loaded->load(path, textSubstitutions())) {
+            loaded.reset();
+        }
+    }
+    s.current = std::move(loaded);
+    return s.current != nullptr;
+}
+
+const Translation* currentTranslation() {
+    return state().current.get();
+}
+
+std::vector<LanguageInfo> listLanguages() {
+    std::vector<LanguageInfo> languages;
+    WideString folder = languagesFolder();
+    for (const WideString& name : os::listFiles(folder)) {
+        LanguageInfo info = readLanguageInfo(joinPath(folder, name));
+        if (!info.language.empty()) {
+            languages.push_back(std::move(info));
+        }
+    }
+    return languages;
 }
 
 } // namespace fw

@@ -61,7 +61,7 @@ class XmlElement;
 class Translation {
 public:
     // True when the file is a translation with at least one entry; on failure
-    // the translation is left empty (only its path is kept).
+    // the translation is left empty but keeps its path.
     bool load(WideStringView path, const TextSubstitutions& substitutions);
     // The same from a parsed document; the path stays as it was.
     bool read(const XmlDocument& document, const TextSubstitutions& substitutions);
@@ -70,8 +70,8 @@ public:
     // The first entry (file order) with this context in this group; an empty
     // group matches any group. Null when there is none.
     const TranslationEntry* find(WideStringView context, WideStringView group) const;
-    // The text to show for `text`, or for `count` of it when the entry has
-    // plural forms: falls back to `text` itself when no entry matches.
+    // The text to show for `text` (for `count` of it: its plural form), or
+    // `text` itself with the substitutions when no entry matches.
     WideString lookup(WideStringView text, WideStringView group,
                       const TextSubstitutions& substitutions) const;
     WideString lookupCounted(WideStringView text, WideStringView group, uint64_t count,
@@ -86,6 +86,8 @@ public:
     const std::vector<TranslationEntry>& entries() const { return entries_; }
 
 private:
+    // Everything but the path, which setLanguage compares even after a failure.
+    void forget();
     bool readHeader(const XmlElement& translation);
     bool readGroups(const XmlElement& groups, const TextSubstitutions& substitutions);
     void addEntry(const XmlElement& item, const std::vector<WideString>& groupStack,
@@ -105,5 +107,38 @@ private:
 // The header of a translation file, for the language list; every field is
 // empty when the file is not a translation.
 LanguageInfo readLanguageInfo(WideStringView path);
+
+// The process-wide current translation. Every text the user interface shows is
+// written in English in the code and passed through translate() with its group.
+// Lookups and language changes belong to the user-interface thread.
+
+// The value of "general/language" when the settings hold none.
+inline constexpr WideStringView kDefaultLanguage = u"english";
+inline constexpr WideStringView kDefaultApplicationName = u"Framewing";
+
+// The current translation's text for `text` in `group` (an empty group matches
+// any), or `text` itself after the substitutions when there is none.
+WideString translate(WideStringView text, WideStringView group = {});
+// A counted text such as "^ screenshots": the plural form for `count` with the
+// number filled in for "^".
+WideString translateCount(WideStringView text, WideStringView group, uint64_t count);
+
+// Makes "<languages folder>\<name>.xml" the current translation; a missing or
+// damaged file leaves none, so every text shows in English. Choosing the
+// current language again does not reload it. True when a translation is current.
+bool setLanguage(WideStringView name);
+// Null when the interface shows English without a file.
+const Translation* currentTranslation();
+
+// Every "*.xml" in the languages folder that has a "language" attribute, in
+// directory order: files dropped there appear without a build.
+std::vector<LanguageInfo> listLanguages();
+
+// Start-up configuration; call before the first lookup. The name replaces
+// "%app"; the folder defaults to "languages" beside the executable.
+void setApplicationName(WideStringView name);
+void setLanguagesFolder(WideStringView folder);
+WideString languagesFolder();
+const TextSubstitutions& textSubstitutions();
 
 } // namespace fw
