@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AppHost.h"
+#include "app/Startup.h"
 #include "shell/WindowController.h"
 
 #include <cstdlib>
@@ -13,10 +14,6 @@ Application* publishedApplication = nullptr;
 
 Application* application() {
     return publishedApplication;
-}
-
-int32_t deferredStartupDelay(int32_t r) {
-    return 128 + r * 129 / 32768;
 }
 
 Application::Application(AppHost& host) : host_(host) {

@@ -40,7 +40,4 @@ private:
 // The published application, or null outside its lifetime.
 Application* application();
 
-// 128 to 256 ms: the deferred start-up delay for a pseudo-random r in 0..32767.
-int32_t deferredStartupDelay(int32_t r);
-
 } // namespace fw
