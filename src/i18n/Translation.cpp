@@ -11,7 +11,7 @@ namespace fw {
 
 TextSubstitutions::TextSubstitutions(WideStringView applicationName)
     : applicationName_(applicationName) {
-    // Order matters: the escapes go first so that "%app" may hold a backslash.
+    // The name goes in last, so that the rules never rewrite the name itself.
     rules_ = {
         {u"\\r", u""}, {u"\\t", u""}, {u"\\n", u"\n"}, {u"|", u"\n"}, {u"%app", applicationName_}};
 }
