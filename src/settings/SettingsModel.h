@@ -1,13 +1,17 @@
 #pragma once
 // The typed, in-memory copy of the settings the program acts on, loaded once
 // from the store with every repair applied and written back on save.
+#include "output/NamePattern.h"
 #include "platform/WideString.h"
 #include "settings/SettingsStore.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace fw {
+
+class CaptureController;
 
 // What loading the settings needs from the system, replaceable in tests.
 struct SettingsEnvironment {
@@ -68,6 +72,8 @@ struct StatisticsValues {
 class SettingsModel {
 public:
     explicit SettingsModel(SettingsEnvironment environment = SettingsEnvironment::system());
+    SettingsModel(SettingsModel&& other) noexcept;
+    ~SettingsModel();
 
     // Reads every model key from the store and repairs out-of-range values;
     // consumes the installer's statistics consent first.
@@ -77,8 +83,12 @@ public:
 
     SettingsValues values;
     StatisticsValues statistics;
-    // The name pattern, capture controller, timer-mode state, statistics
-    // schedule and screenshot history join the model here.
+    // Keeps its counter across the captures of a run.
+    NamePattern namePattern;
+    // Set by the application once its windows exist.
+    std::unique_ptr<CaptureController> capture;
+    // The timer-mode state, statistics schedule and screenshot history join
+    // the model here.
 
 private:
     void loadStatistics(SettingsStore& store);
