@@ -35,5 +35,8 @@ wait "$bench"
 ours=$(awk '/framewing_ms/ { print $2 }' "$FW_RUN_DIR/ours.txt")
 theirs=$(printf '%s\n' "${times[@]}" | sort -n | awk '{ v[NR] = $1 } END { printf "%.1f", v[int((NR + 1) / 2)] / 1000 }')
 echo "machine: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(nproc) cores, $(wine --version)"
-echo "screen: $(identify -format '%wx%h, import PNG %b' "$FW_RUN_DIR/import.png")"
+echo "screen: $(identify -format '%wx%h' "$FW_RUN_DIR/import.png")," \
+    "PNG bytes: ours $(awk '/framewing_bytes/ { print $2 }' "$FW_RUN_DIR/ours.txt")," \
+    "import $(stat -c %s "$FW_RUN_DIR/import.png")," \
+    "pixels that differ: $(compare -metric AE "$markers/ours.png" "$FW_RUN_DIR/import.png" null: 2>&1 || true)"
 awk -v a="$ours" -v b="$theirs" 'BEGIN { printf "framewing %.1f ms, import %.1f ms, ratio %.2f\n", a, b, a / b }'
