@@ -80,3 +80,14 @@ add_custom_target(contact_sheet
             ${FW_STAGE_STYLE} ${FW_STAGE_DATA}
     DEPENDS ${FW_DATA_PAK} ${FW_DEFAULT_STYLE}
     COMMENT "Drawing ${CMAKE_BINARY_DIR}/contact-sheet.png")
+
+if(FW_BUILD_TESTS)
+    # The same check as the build's, reported by ctest, and proof that the
+    # check fails on a tree without the resources.
+    add_test(NAME assets.resource_list COMMAND ${FW_RESOURCE_CHECK_COMMAND})
+    add_test(NAME assets.resource_list_refuses_missing COMMAND ${Python3_EXECUTABLE}
+             ${FW_TOOLS_DIR}/check_resources.py ${CMAKE_SOURCE_DIR}/assets/resources.txt
+             data=${CMAKE_SOURCE_DIR}/assets/data style=${CMAKE_SOURCE_DIR}/assets/styles/default)
+    set_tests_properties(assets.resource_list_refuses_missing PROPERTIES
+        PASS_REGULAR_EXPRESSION "missing resource: data images")
+endif()

@@ -17,6 +17,8 @@ import xml.etree.ElementTree as ET
 
 
 def png_size(path):
+    if not os.path.isfile(path):
+        return None
     with open(path, "rb") as f:
         head = f.read(24)
     if len(head) < 24 or head[:8] != b"\x89PNG\r\n\x1a\n":
