@@ -21,9 +21,9 @@ function(fw_add_pack output source_dir stage_dir)
     set(FW_DIST_OUTPUTS ${FW_DIST_OUTPUTS} ${output} PARENT_SCOPE)
 endfunction()
 
-# Copies every file of `source_dir` into `target_dir`, keeping names.
-function(fw_copy_folder source_dir target_dir)
-    file(GLOB inputs CONFIGURE_DEPENDS ${source_dir}/*)
+# Copies the files of `source_dir` matching `pattern` into `target_dir`.
+function(fw_copy_folder source_dir pattern target_dir)
+    file(GLOB inputs CONFIGURE_DEPENDS ${source_dir}/${pattern})
     set(outputs)
     foreach(input ${inputs})
         if(IS_DIRECTORY ${input})
@@ -44,8 +44,8 @@ set(FW_STAGE_DATA ${FW_STAGE_DIR}/data)
 set(FW_STAGE_STYLE ${FW_STAGE_DIR}/default)
 fw_add_pack(${FW_DATA_PAK} ${CMAKE_SOURCE_DIR}/assets/data ${FW_STAGE_DATA})
 fw_add_pack(${FW_DEFAULT_STYLE} ${CMAKE_SOURCE_DIR}/assets/styles/default ${FW_STAGE_STYLE})
-fw_copy_folder(${CMAKE_SOURCE_DIR}/assets/languages ${FW_DIST_DIR}/languages)
-fw_copy_folder(${CMAKE_SOURCE_DIR}/assets/sounds ${FW_DIST_DIR}/data/sounds)
+fw_copy_folder(${CMAKE_SOURCE_DIR}/assets/languages "*.xml" ${FW_DIST_DIR}/languages)
+fw_copy_folder(${CMAKE_SOURCE_DIR}/assets/sounds "*.wav" ${FW_DIST_DIR}/data/sounds)
 
 # A resource the program names but the packs lack fails the build here.
 set(FW_RESOURCE_CHECK ${FW_STAGE_DIR}/resources.checked)
