@@ -33,9 +33,9 @@ def shot(rng):
     smooth = 0.0
     for i in range(int(RATE * 0.16)):
         t = i / RATE
-        value = click(t, rng, 2100, 0.006, 0.012, 0.5)
+        value = click(t, rng, 2100, 0.006, 0.007, 0.3)
         if t >= 0.055:
-            value += 0.7 * click(t - 0.055, rng, 1500, 0.008, 0.016, 0.45)
+            value += 0.7 * click(t - 0.055, rng, 1500, 0.008, 0.009, 0.25)
         smooth += (value - smooth) * 0.55  # gentle low-pass takes the hiss off
         samples.append(smooth)
     return samples
