@@ -9,24 +9,12 @@ namespace fw {
 namespace {
 
 TEST(HotkeyTest, KeyNamesWithGapsAndCodesOutOfRange) {
-    const std::pair<uint32_t, const char16_t*> named[] = {{0x00, u"None"},
-                                                          {0x08, u"Backspace"},
-                                                          {0x2C, u"PrintScreen"},
-                                                          {0x30, u"0"},
-                                                          {0x39, u"9"},
-                                                          {0x41, u"A"},
-                                                          {0x5A, u"Z"},
-                                                          {0x5F, u"Sleep"},
-                                                          {0x69, u"NumPad9"},
-                                                          {0x6F, u"Slash"},
-                                                          {0x70, u"F1"},
-                                                          {0x87, u"F24"},
-                                                          {0xB7, u"LaunchApplication2"},
-                                                          {0xC0, u"OemTilde"},
-                                                          {0xDF, u"Oem8"},
-                                                          {0xE2, u"OemBackslash"},
-                                                          {0xE7, u"Packet"},
-                                                          {0xFE, u"OemClear"}};
+    // The ends of each run of names, where an off-by-one would show.
+    const std::pair<uint32_t, const char16_t*> named[] = {
+        {0x00, u"None"},    {0x08, u"Backspace"}, {0x2C, u"PrintScreen"},
+        {0x39, u"9"},       {0x41, u"A"},         {0x5A, u"Z"},
+        {0x69, u"NumPad9"}, {0x87, u"F24"},       {0xB7, u"LaunchApplication2"},
+        {0xDF, u"Oem8"},    {0xE7, u"Packet"},    {0xFE, u"OemClear"}};
     for (const auto& [code, name] : named) {
         EXPECT_EQ(keyName(code), name) << code;
     }
