@@ -2,6 +2,11 @@
 
 #include "app/AppHost.h"
 #include "app/Startup.h"
+#include "i18n/Translation.h"
+#include "platform/Files.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsModel.h"
+#include "settings/SettingsStore.h"
 #include "shell/WindowController.h"
 
 #include <cstdlib>
@@ -18,13 +23,25 @@ Application* application() {
 
 Application::Application(AppHost& host) : host_(host) {
     publishedApplication = this;
+    defaults_ = standardDefaults();
+    settings_ = std::make_unique<SettingsStore>(u"config.dat", host.instanceName());
+    applyDefaults(*settings_, defaults_);
+    setApplicationName(host.instanceName());
+    setLanguagesFolder(joinPath(host.executableFolder(), u"languages"));
+    setLanguage(settings_->get(keys::kLanguage, SettingValue::text(u"english")).toText());
+    model_ = std::make_unique<SettingsModel>();
+    model_->loadSettings(*settings_);
     windows_ = std::make_unique<WindowController>(*this);
 }
 
 Application::~Application() {
     StopTimer(this, kDeferredStartupTimer);
+    StopTimer(this, kHistoryWatchTimer);
     windows_.reset();
+    model_.reset();
+    settings_.reset();
     publishedApplication = nullptr;
+    defaults_.clear();
 }
 
 void Application::start() {
@@ -34,7 +51,8 @@ void Application::start() {
 }
 
 bool Application::saveSettings() {
-    return true;
+    model_->writeSettings(*settings_);
+    return settings_->save();
 }
 
 void Application::exit() {
@@ -56,8 +74,16 @@ void Application::OnTimer(int32_t identifier) {
 
 void Application::deferredStartup() {
     if (!hasAutorunSwitch(host_.commandLine())) {
-        windows_->showMainWindow(false);
+        SettingValue maximized =
+            settings_->get(keys::kWindowMainMaximized, SettingValue::boolean(false));
+        if (maximized.toBool()) {
+            // Shown maximized once; the stored state is rewritten when the window
+            // geometry is saved again.
+            settings_->set(keys::kWindowMainMaximized, SettingValue::boolean(false));
+        }
+        windows_->showMainWindow(maximized.toBool());
     }
+    model_->statistics.numRuns++;
 }
 
 } // namespace fw
