@@ -58,9 +58,11 @@ WideString hourText(int32_t hour) {
         return paddedSigned(hour, 2);
     }
     bool evening = hour >= 12 && hour <= 23;
-    int32_t shown = hour % 12 == 0 ? 12 : hour % 12;
-    if (hour < 0 || hour > 23) {
-        shown = hour;
+    int32_t shown = hour;
+    if (hour == 0) {
+        shown = 12;
+    } else if (hour > 12 && hour <= 23) {
+        shown = hour - 12;
     }
     WideString text = paddedSigned(shown, 2);
     text.push_back(u'-');
