@@ -2,9 +2,9 @@
 #include "output/Clipboard.h"
 #include "output/ImageFile.h"
 
-#include <gtest/gtest.h>
+#include "settings/TempFolder.h"
 
-#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace fw {
 namespace {
@@ -58,13 +58,10 @@ TEST(ScreenshotFilesTest, FormatsCodecsAndSaveAsExtensions) {
 }
 
 TEST(ScreenshotFilesTest, MovingKeepsFilesWhoseNameIsTaken) {
-    namespace fs = std::filesystem;
-    fs::path base = fs::temp_directory_path() / "fw-move-shots";
-    fs::remove_all(base);
-    fs::create_directories(base / "old");
-    fs::create_directories(base / "new");
-    WideString oldFolder = fromUtf8((base / "old").string());
-    WideString newFolder = fromUtf8((base / "new").string());
+    TempFolder oldTemp("output_move_from");
+    TempFolder newTemp("output_move_to");
+    const WideString oldFolder = oldTemp.path();
+    const WideString newFolder = newTemp.path();
     std::vector<ScreenshotLocation> shots = {{oldFolder, u"a", u"png"},
                                              {oldFolder, u"b", u"png"},
                                              {oldFolder, u"gone", u"png"},
@@ -86,7 +83,6 @@ TEST(ScreenshotFilesTest, MovingKeepsFilesWhoseNameIsTaken) {
     EXPECT_TRUE(os::fileExists(shots[1].path()));
     EXPECT_EQ(shots[2].folder, oldFolder);
     EXPECT_EQ(shots[3].folder, newFolder);
-    fs::remove_all(base);
 }
 
 } // namespace

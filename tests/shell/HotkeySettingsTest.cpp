@@ -1,9 +1,10 @@
 #include "shell/HotkeySettings.h"
 #include "settings/SettingKeys.h"
 
+#include "settings/TempFolder.h"
+
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 
 namespace fw {
@@ -13,10 +14,12 @@ namespace {
 class RecordingBackend : public HotkeyBackend {
 public:
     explicit RecordingBackend(std::map<int32_t, uint32_t>* live) : live_(live) {}
-    bool registerSystemHotkey(int32_t id, uint32_t, uint32_t key) override {
+    bool registerSystemHotkey(int32_t id, uint32_t modifiers, uint32_t key) override {
+        lastModifiers = modifiers;
         return key != 'X' && live_->emplace(id, key).second;
     }
     void unregisterSystemHotkey(int32_t id) override { live_->erase(id); }
+    uint32_t lastModifiers = 0;
 
 private:
     std::map<int32_t, uint32_t>* live_;
@@ -25,25 +28,39 @@ private:
 class HotkeySettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        base_ = std::filesystem::temp_directory_path() / "fw-hotkey-settings";
-        std::filesystem::remove_all(base_);
-        store_ =
-            std::make_unique<SettingsStore>(u"config.dat", u"Framewing", fromUtf8(base_.string()));
+        store_ = std::make_unique<SettingsStore>(u"config.dat", u"Framewing", temp_.path());
         store_->add(WideString(keys::kHotkeyShowAndHide), SettingValue::int64(0));
         store_->add(WideString(keys::kHotkeyCapture), SettingValue::text(u"12884901971"));
         hotkeys_ = std::make_unique<GlobalHotkeys>(std::make_unique<RecordingBackend>(&live_));
     }
-    void TearDown() override {
-        store_.reset();
-        std::filesystem::remove_all(base_);
-    }
     int64_t stored(WideStringView key) const { return store_->get(key, SettingValue()).toInt64(); }
 
-    std::filesystem::path base_;
+    TempFolder temp_{"shell_hotkeys"};
     std::map<int32_t, uint32_t> live_;
     std::unique_ptr<SettingsStore> store_;
     std::unique_ptr<GlobalHotkeys> hotkeys_;
 };
+
+TEST(GlobalHotkeysTest, OneRegistrationPerIdentifierAllReleasedAtTheEnd) {
+    std::map<int32_t, uint32_t> live;
+    {
+        auto backend = std::make_unique<RecordingBackend>(&live);
+        RecordingBackend* recording = backend.get();
+        GlobalHotkeys hotkeys(std::move(backend));
+        EXPECT_TRUE(hotkeys.registerHotkey({1, 'P', kModControl | kModAlt}));
+        EXPECT_FALSE(hotkeys.registerHotkey({1, 'Q', kModControl}));
+        EXPECT_FALSE(hotkeys.registerHotkey({2, 'X', kModControl}));
+        EXPECT_FALSE(hotkeys.isRegistered(2));
+        EXPECT_FALSE(hotkeys.registerHotkey({0xC000, 'S', kModShift}));
+        EXPECT_TRUE(hotkeys.registerHotkey({0xBFFF, 'S', kModShift | 0x100}));
+        EXPECT_EQ(recording->lastModifiers, kModShift);
+        hotkeys.setPrintScreen(true);
+        EXPECT_EQ(live.size(), 3u);
+        hotkeys.unregisterHotkey(1);
+        EXPECT_TRUE(hotkeys.registerHotkey({1, 'Q', kModControl}));
+    }
+    EXPECT_TRUE(live.empty());
+}
 
 TEST_F(HotkeySettingsTest, StartupRegistersWhatIsStored) {
     EXPECT_EQ(readHotkey(*store_, kHotkeyCapture), (HotkeyRecord{2, 'S', 3}));
