@@ -2,7 +2,7 @@
 #include "output/ScreenshotFiles.h"
 #include "platform/Files.h"
 
-#include "settings/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

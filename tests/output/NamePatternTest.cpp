@@ -1,7 +1,7 @@
 #include "output/NamePattern.h"
 #include "platform/Files.h"
 
-#include "settings/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "output/Clipboard.h"
 #include "output/ImageFile.h"
 
-#include "settings/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 

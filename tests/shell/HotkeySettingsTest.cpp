@@ -1,7 +1,7 @@
 #include "shell/HotkeySettings.h"
 #include "settings/SettingKeys.h"
 
-#include "settings/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
