@@ -3,12 +3,7 @@
 #include "platform/Win32.h"
 
 #include <objidl.h>
-// The GDI+ headers need the classic macros in scope.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-} // namespace Gdiplus
+
 #include <gdiplus.h>
 
 namespace fw {
