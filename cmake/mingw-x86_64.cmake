@@ -1,4 +1,5 @@
 # Cross-compiles the Windows program for x86_64 with mingw-w64 (posix threads,
+# Tests run under Wine 64-bit through the emulator below.
 # which GoogleTest's std::mutex needs).
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -10,3 +11,4 @@ set(CMAKE_FIND_ROOT_PATH /usr/${FW_MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)

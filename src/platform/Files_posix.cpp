@@ -104,7 +104,9 @@ bool replaceFile(WideStringView source, WideStringView target) {
     return ::rename(nativePath(source).c_str(), nativePath(target).c_str()) == 0;
 }
 
-bool deleteFile(WideStringView path) { return ::unlink(nativePath(path).c_str()) == 0; }
+bool deleteFile(WideStringView path) {
+    return ::unlink(nativePath(path).c_str()) == 0;
+}
 
 bool moveFile(WideStringView from, WideStringView to) {
     if (fileExists(to) || folderExists(to)) {

@@ -103,7 +103,9 @@ bool replaceFile(WideStringView source, WideStringView target) {
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-bool deleteFile(WideStringView path) { return ::DeleteFileW(wide(WideString(path))) != 0; }
+bool deleteFile(WideStringView path) {
+    return ::DeleteFileW(wide(WideString(path))) != 0;
+}
 
 bool moveFile(WideStringView from, WideStringView to) {
     return ::MoveFileExW(wide(WideString(from)), wide(WideString(to)),

@@ -2,9 +2,17 @@
 
 namespace fw::os {
 
-bool readUserRegistryDword(WideStringView, WideStringView, uint32_t&) { return false; }
-bool readUserRegistryString(WideStringView, WideStringView, WideString&) { return false; }
-bool writeUserRegistryString(WideStringView, WideStringView, WideStringView) { return false; }
-bool deleteUserRegistryValue(WideStringView, WideStringView) { return false; }
+bool readUserRegistryDword(WideStringView, WideStringView, uint32_t&) {
+    return false;
+}
+bool readUserRegistryString(WideStringView, WideStringView, WideString&) {
+    return false;
+}
+bool writeUserRegistryString(WideStringView, WideStringView, WideStringView) {
+    return false;
+}
+bool deleteUserRegistryValue(WideStringView, WideStringView) {
+    return false;
+}
 
 } // namespace fw::os

@@ -1,15 +1,15 @@
-#include "platform/Registry.h"
 #include "platform/Handles_win.h"
+#include "platform/Registry.h"
 #include "platform/Win32.h"
 
 namespace fw::os {
 
 static RegistryKey openUserKey(WideStringView keyPath, REGSAM access, bool create) {
     HKEY key = nullptr;
-    LONG status = create ? ::RegCreateKeyExW(HKEY_CURRENT_USER, wide(WideString(keyPath)), 0,
-                                             nullptr, 0, access, nullptr, &key, nullptr)
-                         : ::RegOpenKeyExW(HKEY_CURRENT_USER, wide(WideString(keyPath)), 0, access,
-                                           &key);
+    LONG status =
+        create ? ::RegCreateKeyExW(HKEY_CURRENT_USER, wide(WideString(keyPath)), 0, nullptr, 0,
+                                   access, nullptr, &key, nullptr)
+               : ::RegOpenKeyExW(HKEY_CURRENT_USER, wide(WideString(keyPath)), 0, access, &key);
     return RegistryKey(status == ERROR_SUCCESS ? key : nullptr);
 }
 
@@ -18,8 +18,9 @@ bool readUserRegistryDword(WideStringView keyPath, WideStringView valueName, uin
     DWORD type = 0;
     DWORD data = 0;
     DWORD size = sizeof(data);
-    if (!key || ::RegQueryValueExW(key.get(), wide(WideString(valueName)), nullptr, &type,
-                                   reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
+    if (!key ||
+        ::RegQueryValueExW(key.get(), wide(WideString(valueName)), nullptr, &type,
+                           reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof(data)) {
         return false;
     }
@@ -32,8 +33,9 @@ bool readUserRegistryString(WideStringView keyPath, WideStringView valueName, Wi
     DWORD type = 0;
     DWORD size = 0;
     WideString name(valueName);
-    if (!key || ::RegQueryValueExW(key.get(), wide(name), nullptr, &type, nullptr, &size) !=
-                    ERROR_SUCCESS ||
+    if (!key ||
+        ::RegQueryValueExW(key.get(), wide(name), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS ||
         (type != REG_SZ && type != REG_EXPAND_SZ)) {
         return false;
     }

@@ -35,8 +35,7 @@ WideString executablePath() {
     if (length <= 0) {
         return WideString();
     }
-    return replaceAll(fromUtf8(std::string_view(buffer, static_cast<size_t>(length))), u"/",
-                      u"\\");
+    return replaceAll(fromUtf8(std::string_view(buffer, static_cast<size_t>(length))), u"/", u"\\");
 }
 
 WideString commandLine() {

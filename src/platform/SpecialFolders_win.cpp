@@ -26,6 +26,8 @@ WideString executablePath() {
     return fromWide(buffer, length > MAX_PATH ? MAX_PATH : length);
 }
 
-WideString commandLine() { return fromWide(::GetCommandLineW()); }
+WideString commandLine() {
+    return fromWide(::GetCommandLineW());
+}
 
 } // namespace fw::os

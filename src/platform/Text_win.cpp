@@ -25,8 +25,8 @@ WideString fromAnsi(std::string_view ansi) {
     int needed = ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
     WideString out(static_cast<size_t>(needed > 0 ? needed : 0), u'\0');
     if (needed > 0) {
-        ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, reinterpret_cast<wchar_t*>(out.data()),
-                              needed);
+        ::MultiByteToWideChar(CP_ACP, 0, ansi.data(), length,
+                              reinterpret_cast<wchar_t*>(out.data()), needed);
     }
     return out;
 }

@@ -12,9 +12,9 @@ static DateTime fromTimespec(const timespec& now, bool local) {
     } else {
         ::gmtime_r(&now.tv_sec, &tm);
     }
-    return DateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_wday,
-                    tm.tm_mday,        tm.tm_hour,    tm.tm_min,
-                    tm.tm_sec,         static_cast<int32_t>(now.tv_nsec / 1000000)};
+    return DateTime{
+        tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_wday, tm.tm_mday,
+        tm.tm_hour,        tm.tm_min,     tm.tm_sec,  static_cast<int32_t>(now.tv_nsec / 1000000)};
 }
 
 DateTime localNow() {

@@ -20,8 +20,12 @@ DateTime utcNow() {
     return fromSystemTime(st);
 }
 
-uint32_t tickCount() { return ::GetTickCount(); }
+uint32_t tickCount() {
+    return ::GetTickCount();
+}
 
-void sleepMs(uint32_t milliseconds) { ::Sleep(milliseconds); }
+void sleepMs(uint32_t milliseconds) {
+    ::Sleep(milliseconds);
+}
 
 } // namespace fw::os

@@ -11,7 +11,9 @@ WideString fromAscii(std::string_view ascii) {
     return result;
 }
 
-static bool isTrimmed(char16_t c) { return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n'; }
+static bool isTrimmed(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+}
 
 WideString trim(WideStringView text) {
     size_t begin = 0;
@@ -30,8 +32,8 @@ std::vector<WideString> split(WideStringView text, char16_t separator, bool keep
     size_t start = 0;
     while (true) {
         size_t at = text.find(separator, start);
-        WideStringView part = text.substr(start, at == WideStringView::npos ? WideStringView::npos
-                                                                             : at - start);
+        WideStringView part =
+            text.substr(start, at == WideStringView::npos ? WideStringView::npos : at - start);
         if (keepEmpty || !part.empty()) {
             parts.emplace_back(part);
         }
@@ -185,8 +187,15 @@ WideString fromUtf8(std::string_view utf8) {
     size_t i = 0;
     while (i < utf8.size()) {
         unsigned char lead = static_cast<unsigned char>(utf8[i]);
-        int extra = lead < 0x80 ? 0 : (lead >> 5) == 6 ? 1 : (lead >> 4) == 14 ? 2 : (lead >> 3) == 30 ? 3 : -1;
-        uint32_t cp = extra == 0 ? lead : extra == 1 ? (lead & 0x1Fu) : extra == 2 ? (lead & 0x0Fu) : (lead & 0x07u);
+        int extra = lead < 0x80         ? 0
+                    : (lead >> 5) == 6  ? 1
+                    : (lead >> 4) == 14 ? 2
+                    : (lead >> 3) == 30 ? 3
+                                        : -1;
+        uint32_t cp = extra == 0   ? lead
+                      : extra == 1 ? (lead & 0x1Fu)
+                      : extra == 2 ? (lead & 0x0Fu)
+                                   : (lead & 0x07u);
         bool valid = extra >= 0 && i + static_cast<size_t>(extra) < utf8.size();
         for (int k = 1; valid && k <= extra; ++k) {
             unsigned char next = static_cast<unsigned char>(utf8[i + static_cast<size_t>(k)]);
@@ -218,7 +227,9 @@ WideString toWideUnsigned(uint64_t value) {
 WideString toWide(int64_t value) {
     if (value < 0) {
         uint64_t magnitude = ~static_cast<uint64_t>(value) + 1;
-        return u"-" + toWideUnsigned(magnitude);
+        WideString digits = toWideUnsigned(magnitude);
+        digits.insert(digits.begin(), u'-');
+        return digits;
     }
     return toWideUnsigned(static_cast<uint64_t>(value));
 }

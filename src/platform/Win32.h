@@ -31,7 +31,9 @@ inline WideString fromWide(const wchar_t* text, size_t length) {
 inline Rect fromRECT(const RECT& r) {
     return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
-inline RECT toRECT(const Rect& r) { return RECT{r.x, r.y, r.x + r.width, r.y + r.height}; }
+inline RECT toRECT(const Rect& r) {
+    return RECT{r.x, r.y, r.x + r.width, r.y + r.height};
+}
 #endif
 
 } // namespace fw

@@ -1,0 +1,5 @@
+#include "platform/Win32.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    return 0;
+}

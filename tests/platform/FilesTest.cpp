@@ -1,0 +1,53 @@
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace fw {
+namespace {
+
+WideString scratchFolder() {
+    WideString root;
+#ifdef _WIN32
+    const char* temp = std::getenv("TEMP");
+    root = fromUtf8(temp ? temp : "C:\\");
+#else
+    const char* temp = std::getenv("TMPDIR");
+    root = replaceAll(fromUtf8(temp ? temp : "/tmp"), u"/", u"\\");
+#endif
+    return joinPath(root, u"fw-files-test");
+}
+
+TEST(FilesTest, AtomicWriteReplacesWholeFileAndKeepsOldOneOnFailure) {
+    WideString folder = scratchFolder();
+    ASSERT_TRUE(os::createFolder(joinPath(folder, u"a\\b")));
+    WideString path = joinPath(folder, u"a\\b\\file.dat");
+    ASSERT_TRUE(os::writeFileAtomic(path, "first", 5));
+    ASSERT_TRUE(os::writeFileAtomic(path, "second!", 7));
+    Bytes contents;
+    ASSERT_TRUE(os::readFile(path, contents));
+    EXPECT_EQ(std::string(contents.begin(), contents.end()), "second!");
+    EXPECT_FALSE(os::fileExists(os::atomicTempPath(path)));
+    // A target inside a missing folder cannot be written; nothing is left behind.
+    EXPECT_FALSE(os::writeFileAtomic(joinPath(folder, u"missing\\x.dat"), "x", 1));
+    EXPECT_TRUE(os::deleteFile(path));
+    EXPECT_FALSE(os::fileExists(path));
+}
+
+TEST(FilesTest, FolderCreationRefusesOverlongPathsAndExistenceTellsFilesFromFolders) {
+    WideString folder = scratchFolder();
+    ASSERT_TRUE(os::createFolder(folder));
+    EXPECT_TRUE(os::folderExists(folder));
+    EXPECT_FALSE(os::fileExists(folder));
+    WideString longPath = joinPath(folder, WideString(260 - folder.size(), u'x'));
+    EXPECT_GE(longPath.size(), kMaxPathLength);
+    EXPECT_FALSE(os::createFolder(longPath));
+    EXPECT_FALSE(os::folderExists(u""));
+    EXPECT_EQ(fileTitleOf(u"C:\\x.y\\data.pak"), u"data");
+    EXPECT_EQ(parentFolder(u"C:\\x\\data.pak"), u"C:\\x");
+}
+
+} // namespace
+} // namespace fw
