@@ -59,7 +59,7 @@ WideString HttpRequest::formBody() const {
         if (!body.empty()) {
             body += u'&';
         }
-        body += name + u"=" + value;
+        body.append(name).append(u"=").append(value);
     }
     return body;
 }
@@ -70,14 +70,15 @@ int32_t HttpRequest::bodyLength() const {
 
 WideString HttpRequest::text() const {
     const bool post = method_ == HttpMethod::Post;
-    WideString target = path_;
+    WideString out = post ? u"POST " : u"GET ";
+    out.append(path_);
     // A GET carries its parameters as the query string.
     if (!post && !parameters_.empty()) {
-        target += u"?" + formBody();
+        out.append(u"?").append(formBody());
     }
-    WideString out = (post ? u"POST " : u"GET ") + target + u" HTTP/" + version_ + u"\r\n";
+    out.append(u" HTTP/").append(version_).append(u"\r\n");
     for (const WideString& line : headerLines_) {
-        out += line + u"\r\n";
+        out.append(line).append(u"\r\n");
     }
     out += u"\r\n";
     if (post) {
