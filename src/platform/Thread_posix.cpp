@@ -1,0 +1,52 @@
+#include "platform/Thread.h"
+
+#include <vector>
+
+namespace fw::os {
+namespace {
+
+// Stands in for the monitor window's message queue.
+struct Queue {
+    std::mutex lock;
+    bool created = false;
+    std::vector<uint32_t> finished;
+};
+
+Queue& queue() {
+    static Queue instance;
+    return instance;
+}
+
+} // namespace
+
+bool threadMonitor::create() {
+    std::lock_guard<std::mutex> guard(queue().lock);
+    queue().created = true;
+    return true;
+}
+
+void threadMonitor::destroy() {
+    std::lock_guard<std::mutex> guard(queue().lock);
+    queue().created = false;
+    queue().finished.clear();
+}
+
+void threadMonitor::dispatchPending() {
+    std::vector<uint32_t> pending;
+    {
+        std::lock_guard<std::mutex> guard(queue().lock);
+        pending.swap(queue().finished);
+    }
+    for (uint32_t serial : pending) {
+        detail::deliverThreadFinished(serial);
+    }
+}
+
+void detail::announceThread(bool finished, uint32_t serial) {
+    std::lock_guard<std::mutex> guard(queue().lock);
+    if (queue().created && finished) {
+        queue().finished.push_back(serial);
+    }
+}
+
+} // namespace fw::os
