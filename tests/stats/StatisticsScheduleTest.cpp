@@ -1,0 +1,186 @@
+#include "stats/StatisticsSchedule.h"
+
+#include <gtest/gtest.h>
+
+namespace fw {
+namespace {
+
+constexpr int64_t kNow = 1800000000;
+constexpr int64_t kDay = 86400;
+
+class FakeEnvironment : public StatisticsEnvironment {
+public:
+    int64_t now = kNow;
+    uint32_t idle = 60000;
+    int64_t secondsSince1970() const override { return now; }
+    uint32_t idleMilliseconds() const override { return idle; }
+};
+
+// Records what would have been sent; the test finishes each send by hand.
+class FakeSender : public ReportSender {
+public:
+    WideString userAgent, host, path;
+    ReportItems items;
+    std::vector<ReportItems> sent;
+    bool running = false;
+    int32_t answer = 0;
+    // Polls left before a running send ends; outlives the sender.
+    std::shared_ptr<int> stillRunningPolls = std::make_shared<int>(0);
+    std::function<void()> finished;
+
+    void setTarget(WideString a, WideString h, WideString p) override {
+        userAgent = a;
+        host = h;
+        path = p;
+    }
+    void addItem(WideString name, WideString value) override { items.emplace_back(name, value); }
+    void clearItems() override { items.clear(); }
+    bool start() override {
+        if (running || items.empty() || host.empty()) {
+            return false;
+        }
+        sent.push_back(items);
+        running = true;
+        return true;
+    }
+    bool isRunning() const override {
+        if (running && *stillRunningPolls > 0) {
+            --*stillRunningPolls;
+            return true;
+        }
+        return false;
+    }
+    int32_t result() const override { return answer; }
+    void setFinishedHandler(std::function<void()> handler) override { finished = handler; }
+    void finish(int32_t result) {
+        running = false;
+        answer = result;
+        finished();
+    }
+};
+
+struct Fixture {
+    FakeEnvironment environment;
+    FakeSender* sender = new FakeSender;
+    StatisticsSchedule schedule{std::unique_ptr<ReportSender>(sender), environment,
+                                u"Framewing/1.0", u"127.0.0.1"};
+
+    Fixture(int64_t lastSend, int32_t pending, bool enabled = true) {
+        schedule.load(StatisticsCounters{enabled, lastSend, pending, 4, 9});
+        schedule.begin();
+    }
+    bool timerRunning() { return timerService().isRunning(&schedule, 1); }
+    void tick() { schedule.OnTimer(1); }
+};
+
+const ReportItems kThree{{u"total_screenshots", u"3"}};
+
+TEST(StatisticsScheduleTest, DueAndIdleSendsOnceAndResetsOnAcceptance) {
+    Fixture f(kNow - 6 * kDay, 3);
+    EXPECT_EQ(f.sender->path, u"/service-statistics");
+    EXPECT_EQ(f.sender->userAgent, u"Framewing/1.0");
+    ASSERT_TRUE(f.timerRunning());
+    f.tick();
+    ASSERT_EQ(f.sender->sent, std::vector<ReportItems>{kThree});
+    EXPECT_TRUE(f.schedule.isBusy());
+    EXPECT_FALSE(f.timerRunning());
+    EXPECT_FALSE(f.schedule.trySend());
+
+    f.schedule.countScreenshot(); // saved while the report is on its way
+    f.environment.now += 10;
+    f.sender->finish(1);
+    EXPECT_EQ(f.schedule.counters().pending, 1);
+    EXPECT_EQ(f.schedule.counters().total, 10);
+    EXPECT_EQ(f.schedule.counters().lastSend, kNow + 10);
+    EXPECT_TRUE(f.sender->items.empty());
+    EXPECT_FALSE(f.schedule.isBusy());
+    EXPECT_FALSE(f.timerRunning());
+}
+
+TEST(StatisticsScheduleTest, NotDueStopsForTheRunAndTheFutureCountsAsNever) {
+    Fixture early(kNow - 4 * kDay, 3);
+    early.tick();
+    EXPECT_FALSE(early.timerRunning());
+    EXPECT_TRUE(early.sender->sent.empty());
+
+    Fixture future(kNow + kDay, 3);
+    EXPECT_EQ(future.schedule.counters().lastSend, 0);
+    future.tick();
+    EXPECT_EQ(future.sender->sent.size(), 1u);
+
+    Fixture negative(-5, -2);
+    EXPECT_EQ(negative.schedule.counters().lastSend, 0);
+    EXPECT_EQ(negative.schedule.counters().pending, 0);
+}
+
+TEST(StatisticsScheduleTest, WaitsWhileTheUserIsActiveOrNothingIsPending) {
+    Fixture f(0, 0);
+    f.environment.idle = 31999; // 31 whole seconds
+    f.tick();
+    EXPECT_TRUE(f.sender->sent.empty());
+    EXPECT_TRUE(f.timerRunning());
+
+    f.schedule.countScreenshot();
+    f.environment.idle = 30999;
+    f.tick();
+    EXPECT_TRUE(f.sender->sent.empty());
+    EXPECT_TRUE(f.timerRunning());
+    EXPECT_EQ(f.schedule.checkInterval(), 60000);
+
+    f.environment.idle = 31000;
+    f.tick();
+    EXPECT_EQ(f.sender->sent.size(), 1u);
+}
+
+TEST(StatisticsScheduleTest, RejectedReportRetriesHourlyWithTheCountKept) {
+    Fixture f(kNow - 6 * kDay, 3);
+    f.tick();
+    f.sender->finish(0);
+    EXPECT_EQ(f.schedule.checkInterval(), 3600000);
+    EXPECT_TRUE(f.timerRunning());
+    EXPECT_EQ(f.schedule.counters().pending, 3);
+    EXPECT_EQ(f.schedule.counters().lastSend, kNow - 6 * kDay);
+    EXPECT_TRUE(f.sender->items.empty());
+
+    f.schedule.countScreenshot();
+    f.tick();
+    ASSERT_EQ(f.sender->sent.size(), 2u);
+    EXPECT_EQ(f.sender->sent[1], (ReportItems{{u"total_screenshots", u"4"}}));
+}
+
+TEST(StatisticsScheduleTest, DisabledNeverSends) {
+    Fixture off(0, 5, false);
+    EXPECT_FALSE(off.timerRunning());
+    off.tick();
+    EXPECT_FALSE(off.schedule.trySend());
+    EXPECT_TRUE(off.sender->sent.empty());
+
+    // Switched off during the run: no further attempt, no re-arming after a failure.
+    Fixture on(0, 5);
+    on.schedule.setEnabled(false);
+    EXPECT_FALSE(on.timerRunning());
+    on.tick();
+    EXPECT_TRUE(on.sender->sent.empty());
+}
+
+TEST(StatisticsScheduleTest, SenderThatCannotStartKeepsTheScheduleAlive) {
+    Fixture f(0, 2);
+    f.sender->host.clear();
+    f.tick();
+    f.tick();
+    EXPECT_FALSE(f.schedule.isBusy());
+    EXPECT_TRUE(f.timerRunning());
+    EXPECT_TRUE(f.sender->items.empty());
+}
+
+TEST(StatisticsScheduleTest, ExitWaitsForARunningSender) {
+    auto f = std::make_unique<Fixture>(0, 2);
+    f->tick();
+    std::shared_ptr<int> polls = f->sender->stillRunningPolls;
+    *polls = 3;
+    f.reset();
+    EXPECT_EQ(*polls, 0);
+}
+
+} // namespace
+} // namespace fw
