@@ -50,18 +50,25 @@ private:
     bool startSignalled_ = false;
 };
 
-// The hidden window that receives the announcements. The application creates
-// it on the user-interface thread at start-up; without it announcements are
-// dropped and finished handlers never run.
-namespace threadMonitor {
+// The hidden window that receives the announcements (window class
+// "2ECC044D-9915-4e0f-B91B-DD7B4F0D0546"). The application creates one on the
+// user-interface thread at start-up and keeps it for the run; while none
+// exists, announcements are dropped and finished handlers never run.
+class ThreadMonitor {
+public:
+    ThreadMonitor();
+    ThreadMonitor(const ThreadMonitor&) = delete;
+    ThreadMonitor& operator=(const ThreadMonitor&) = delete;
+    ~ThreadMonitor();
 
-bool create();
-void destroy();
-// Delivers announcements that have arrived. The message loop does this on
-// Windows; the native build has no loop, so its callers do it.
-void dispatchPending();
+    bool created() const { return created_; }
+    // Delivers announcements that have arrived. The message loop does this on
+    // Windows; the native build has no loop, so its callers do it.
+    static void dispatchPending();
 
-} // namespace threadMonitor
+private:
+    bool created_;
+};
 
 namespace detail {
 // Posts from the worker: the serial number only, never the object.

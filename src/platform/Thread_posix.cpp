@@ -17,21 +17,33 @@ Queue& queue() {
     return instance;
 }
 
-} // namespace
-
-bool threadMonitor::create() {
+bool createMonitor() {
     std::lock_guard<std::mutex> guard(queue().lock);
+    // One monitor per process; a second one stays inert.
+    if (queue().created) {
+        return false;
+    }
     queue().created = true;
     return true;
 }
 
-void threadMonitor::destroy() {
+void destroyMonitor() {
     std::lock_guard<std::mutex> guard(queue().lock);
     queue().created = false;
     queue().finished.clear();
 }
 
-void threadMonitor::dispatchPending() {
+} // namespace
+
+ThreadMonitor::ThreadMonitor() : created_(createMonitor()) {}
+
+ThreadMonitor::~ThreadMonitor() {
+    if (created_) {
+        destroyMonitor();
+    }
+}
+
+void ThreadMonitor::dispatchPending() {
     std::vector<uint32_t> pending;
     {
         std::lock_guard<std::mutex> guard(queue().lock);

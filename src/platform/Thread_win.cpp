@@ -32,11 +32,10 @@ LRESULT CALLBACK monitorProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
-} // namespace
-
-bool threadMonitor::create() {
+bool createMonitor() {
+    // One monitor per process; a second one stays inert.
     if (gMonitorWindow.load()) {
-        return true;
+        return false;
     }
     // Registered before any worker can post, so both sides agree on the numbers.
     startedMessage();
@@ -53,14 +52,24 @@ bool threadMonitor::create() {
     return window != nullptr;
 }
 
-void threadMonitor::destroy() {
+void destroyMonitor() {
     HWND window = gMonitorWindow.exchange(nullptr);
     if (window) {
         ::DestroyWindow(window);
     }
 }
 
-void threadMonitor::dispatchPending() {
+} // namespace
+
+ThreadMonitor::ThreadMonitor() : created_(createMonitor()) {}
+
+ThreadMonitor::~ThreadMonitor() {
+    if (created_) {
+        destroyMonitor();
+    }
+}
+
+void ThreadMonitor::dispatchPending() {
     HWND window = gMonitorWindow.load();
     MSG message{};
     while (window && ::PeekMessageW(&message, window, 0, 0, PM_REMOVE)) {

@@ -29,14 +29,16 @@ protected:
 // Pumps the monitor until `done` holds or two seconds have passed.
 template <typename Predicate> bool pumpUntil(Predicate done) {
     for (int i = 0; i < 400 && !done(); ++i) {
-        threadMonitor::dispatchPending();
+        ThreadMonitor::dispatchPending();
         sleepMs(5);
     }
     return done();
 }
 
 TEST(ThreadTest, FinishedHandlerRunsOnTheMonitorThreadOncePerRun) {
-    ASSERT_TRUE(threadMonitor::create());
+    ThreadMonitor monitor;
+    ASSERT_TRUE(monitor.created());
+    EXPECT_FALSE(ThreadMonitor().created());
     GateThread thread;
     int finished = 0;
     std::thread::id handledOn;
@@ -56,14 +58,14 @@ TEST(ThreadTest, FinishedHandlerRunsOnTheMonitorThreadOncePerRun) {
     // A finished thread starts again; each run is announced once.
     ASSERT_TRUE(thread.start());
     ASSERT_TRUE(pumpUntil([&] { return finished == 2; }));
-    threadMonitor::dispatchPending();
+    ThreadMonitor::dispatchPending();
     EXPECT_EQ(finished, 2);
     EXPECT_EQ(thread.runs, 2);
-    threadMonitor::destroy();
 }
 
 TEST(ThreadTest, AnnouncementOfADestroyedThreadIsDropped) {
-    ASSERT_TRUE(threadMonitor::create());
+    ThreadMonitor monitor;
+    ASSERT_TRUE(monitor.created());
     bool called = false;
     {
         GateThread thread;
@@ -73,9 +75,8 @@ TEST(ThreadTest, AnnouncementOfADestroyedThreadIsDropped) {
         thread.wait();
         EXPECT_FALSE(thread.isRunning());
     }
-    threadMonitor::dispatchPending();
+    ThreadMonitor::dispatchPending();
     EXPECT_FALSE(called);
-    threadMonitor::destroy();
 }
 
 } // namespace

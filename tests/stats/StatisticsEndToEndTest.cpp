@@ -18,7 +18,8 @@ public:
 TEST(StatisticsEndToEndTest, ReferenceServerAcceptsTheReport) {
     test::StatsServerProcess server;
     ASSERT_NE(server.port(), 0) << "tools/stats-server did not start";
-    ASSERT_TRUE(os::threadMonitor::create());
+    os::ThreadMonitor monitor;
+    ASSERT_TRUE(monitor.created());
     DueAndIdle environment;
     auto bot = std::make_unique<StatisticsBotThread>();
     bot->setPort(server.port());
@@ -29,14 +30,13 @@ TEST(StatisticsEndToEndTest, ReferenceServerAcceptsTheReport) {
         schedule.OnTimer(StatisticsSchedule::kTimerId);
         ASSERT_TRUE(schedule.isBusy());
         for (int i = 0; i < 3000 && schedule.isBusy(); ++i) {
-            os::threadMonitor::dispatchPending();
+            os::ThreadMonitor::dispatchPending();
             os::sleepMs(10);
         }
         EXPECT_FALSE(schedule.isBusy());
         EXPECT_EQ(schedule.counters().pending, 0);
         EXPECT_EQ(schedule.counters().lastSend, 1800000000);
     }
-    os::threadMonitor::destroy();
     const std::string record = server.record();
     EXPECT_NE(record.find("\"total_screenshots\": 12"), std::string::npos) << record;
     EXPECT_NE(record.find("\"user_agent\": \"Framewing/1.0\""), std::string::npos) << record;
