@@ -1,5 +1,6 @@
+#include "app/Startup.h"
 #include "platform/Win32.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    return 0;
+    return fw::runFramewing();
 }

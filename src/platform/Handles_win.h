@@ -84,6 +84,12 @@ struct RegistryKeyTraits {
     static void close(Handle h) { ::RegCloseKey(h); }
 };
 
+struct DesktopTraits {
+    using Handle = HDESK;
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { ::CloseDesktop(h); }
+};
+
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using FileHandle = UniqueHandle<FileHandleTraits>;
 using BitmapHandle = UniqueHandle<BitmapTraits>;
@@ -92,6 +98,7 @@ using IconHandle = UniqueHandle<IconTraits>;
 using MemoryDc = UniqueHandle<MemoryDcTraits>;
 using GlobalHandle = UniqueHandle<GlobalTraits>;
 using RegistryKey = UniqueHandle<RegistryKeyTraits>;
+using DesktopHandle = UniqueHandle<DesktopTraits>;
 
 // A device context obtained with GetDC, released with ReleaseDC.
 class WindowDc {

@@ -43,6 +43,8 @@ public:
     explicit XmlElement(WideString name) : name_(std::move(name)) {}
     XmlElement(const XmlElement&) = delete;
     XmlElement& operator=(const XmlElement&) = delete;
+    XmlElement(XmlElement&&) = default;
+    XmlElement& operator=(XmlElement&&) = default;
 
     const WideString& name() const { return name_; }
     void setName(WideString name) { name_ = std::move(name); }

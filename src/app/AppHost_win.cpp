@@ -1,0 +1,212 @@
+#include "app/AppHost.h"
+#include "app/Startup.h"
+#include "platform/SpecialFolders.h"
+#include "platform/Win32.h"
+
+#include <ole2.h>
+
+namespace fw {
+
+namespace {
+
+constexpr wchar_t kMessageWindowClass[] = L"DE488461-975A-4c0c-B8BC-FAADED591024";
+constexpr wchar_t kOwnerProperty[] = L"[PROPERTY_OWNER]";
+
+WideString upperCased(const WideString& text) {
+    WideString upper = text;
+    if (!upper.empty()) {
+        ::CharUpperW(reinterpret_cast<wchar_t*>(upper.data()));
+    }
+    return upper;
+}
+
+// "[" + upper-case instance name + "]": the instance window's class and the mutex.
+WideString instanceKey(const WideString& instanceName) {
+    return u"[" + upperCased(instanceName) + u"]";
+}
+
+LRESULT CALLBACK messageWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK instanceWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == AppHost::kSecondStartMessage) {
+        auto* host = static_cast<AppHost*>(::GetPropW(window, kOwnerProperty));
+        if (host && host->mainWindowHandle()) {
+            ::PostMessageW(static_cast<HWND>(host->mainWindowHandle()), message, wParam, lParam);
+        }
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+struct InstanceSearch {
+    WideString className;
+    HWND ownWindow;
+    HWND found;
+};
+
+BOOL CALLBACK matchInstanceWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<InstanceSearch*>(context);
+    if (::IsWindowVisible(window) || window == search->ownWindow) {
+        return TRUE;
+    }
+    wchar_t name[2048] = {};
+    int length = ::GetClassNameW(window, name, 2047);
+    if (length > 0 && fromWide(name, static_cast<size_t>(length)) == search->className) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+AppHost::AppHost(const ProductStrings& strings)
+    : commandLine_(os::commandLine()), mutex_(nullptr), mutexState_(2), strings_(strings),
+      executablePath_(os::executablePath()), messageWindow_(nullptr), instanceWindow_(nullptr),
+      mainWindow_(nullptr), modal_(false) {
+    size_t slash = executablePath_.rfind(u'\\');
+    executableFolder_ = slash == WideString::npos ? WideString() : executablePath_.substr(0, slash);
+    if (!appHost()) {
+        detail::publishAppHost(this);
+    }
+    ::OleInitialize(nullptr);
+    createWindows();
+    createMutex();
+}
+
+AppHost::~AppHost() {
+    if (appHost() == this) {
+        detail::publishAppHost(nullptr);
+    }
+    if (instanceWindow_) {
+        ::RemovePropW(static_cast<HWND>(instanceWindow_), kOwnerProperty);
+        ::DestroyWindow(static_cast<HWND>(instanceWindow_));
+    }
+    if (messageWindow_) {
+        ::DestroyWindow(static_cast<HWND>(messageWindow_));
+    }
+    if (mutex_) {
+        ::CloseHandle(static_cast<HANDLE>(mutex_));
+        mutex_ = nullptr;
+    }
+    mutexState_ = 2;
+    ::OleUninitialize();
+}
+
+void AppHost::createWindows() {
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSEXW messageClass{};
+    messageClass.cbSize = sizeof(messageClass);
+    messageClass.lpfnWndProc = messageWindowProcedure;
+    messageClass.cbWndExtra = 4;
+    messageClass.hInstance = instance;
+    messageClass.lpszClassName = kMessageWindowClass;
+    ::RegisterClassExW(&messageClass);
+    messageWindow_ = ::CreateWindowExW(0, kMessageWindowClass, L"", 0, 0, 0, 0, 0, nullptr, nullptr,
+                                       instance, nullptr);
+
+    WideString className = instanceKey(strings_.instanceName);
+    WNDCLASSEXW instanceClass{};
+    instanceClass.cbSize = sizeof(instanceClass);
+    instanceClass.lpfnWndProc = instanceWindowProcedure;
+    instanceClass.hInstance = instance;
+    instanceClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH));
+    instanceClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(32512));
+    instanceClass.hCursor = ::LoadCursorW(instance, MAKEINTRESOURCEW(32512));
+    instanceClass.lpszClassName = wide(className);
+    ::RegisterClassExW(&instanceClass);
+    HWND window =
+        ::CreateWindowExW(0, wide(className), L"", WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                          -10000, -10000, 0, 0, nullptr, nullptr, instance, nullptr);
+    if (window) {
+        ::SetPropW(window, kOwnerProperty, this);
+    }
+    instanceWindow_ = window;
+}
+
+void AppHost::createMutex() {
+    WideString name = instanceKey(strings_.instanceName);
+    HANDLE existing = ::OpenMutexW(0x1F0001, FALSE, wide(name));
+    if (existing) {
+        mutex_ = existing;
+        mutexState_ = 1;
+        return;
+    }
+    HANDLE created = ::CreateMutexW(nullptr, FALSE, wide(name));
+    if (created) {
+        mutex_ = created;
+        mutexState_ = 0;
+    }
+}
+
+bool AppHost::isSupportedWindows() {
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    // GetVersionExW is deprecated but is the test the program has always made.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!::GetVersionExW(&info)) {
+        return isSupportedVersion(0, 0);
+    }
+#pragma GCC diagnostic pop
+    return isSupportedVersion(info.dwMajorVersion, info.dwMinorVersion);
+}
+
+void AppHost::signalRunningInstance() const {
+    InstanceSearch search{instanceKey(strings_.instanceName), static_cast<HWND>(instanceWindow_),
+                          nullptr};
+    ::EnumWindows(matchInstanceWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found) {
+        ::SendMessageW(search.found, kSecondStartMessage, 0, 0);
+    }
+}
+
+void AppHost::postEvent(EventReceiver* receiver, const ToolkitEvent& event) {
+    intptr_t record = detail::makePostedEventRecord(receiver, event);
+    if (!::PostMessageW(static_cast<HWND>(messageWindow_), kPostedEventMessage, 0, record)) {
+        detail::freePostedEventRecord(record);
+    }
+}
+
+int AppHost::run() {
+    frames_.push_back(LoopFrame{});
+    size_t depth = frames_.size();
+    MSG message{};
+    while (!frames_[depth - 1].exit) {
+        BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got < 0) {
+            continue;
+        }
+        if (message.hwnd == static_cast<HWND>(messageWindow_) && messageWindow_) {
+            if (message.message == kPostedEventMessage) {
+                deliverPostedEvent(message.lParam);
+                continue;
+            }
+            if (message.message == kModalEndMessage) {
+                modal_ = false;
+                continue;
+            }
+        }
+        if (message.message == WM_QUIT) {
+            quit();
+            continue;
+        }
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    int exitCode = frames_[depth - 1].exitCode;
+    frames_.pop_back();
+    return exitCode;
+}
+
+void AppHost::quit() {
+    for (LoopFrame& frame : frames_) {
+        frame.exit = true;
+        frame.exitCode = 0;
+    }
+    ::PostQuitMessage(0);
+}
+
+} // namespace fw

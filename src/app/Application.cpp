@@ -1,0 +1,84 @@
+#include "app/Application.h"
+
+#include "app/AppHost.h"
+#include "app/Startup.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsModel.h"
+#include "settings/SettingsStore.h"
+#include "shell/WindowController.h"
+
+#include <cstdlib>
+
+namespace fw {
+
+namespace {
+Application* publishedApplication = nullptr;
+} // namespace
+
+Application* application() {
+    return publishedApplication;
+}
+
+Application::Application(AppHost& host) : host_(host) {
+    publishedApplication = this;
+    defaults_ = standardDefaults();
+    settings_ = std::make_unique<SettingsStore>(u"config.dat", host.instanceName());
+    applyDefaults(*settings_, defaults_);
+    model_ = std::make_unique<SettingsModel>();
+    model_->loadSettings(*settings_);
+    windows_ = std::make_unique<WindowController>(*this);
+}
+
+Application::~Application() {
+    StopTimer(this, kDeferredStartupTimer);
+    StopTimer(this, kHistoryWatchTimer);
+    windows_.reset();
+    model_.reset();
+    settings_.reset();
+    publishedApplication = nullptr;
+    defaults_.clear();
+}
+
+void Application::start() {
+    windows_->start();
+    StartTimer(this, kDeferredStartupTimer, deferredStartupDelay(std::rand() % 32768));
+    StartTimer(this, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+}
+
+bool Application::saveSettings() {
+    model_->writeSettings(*settings_);
+    return settings_->save();
+}
+
+void Application::exit() {
+    windows_->hideMainWindow();
+    saveSettings();
+    StopTimer(this, kHistoryWatchTimer);
+    // The main window may be handling the close that led here: its handler
+    // touches nothing after this call returns.
+    windows_->destroyMainWindow();
+    host_.quit();
+}
+
+void Application::OnTimer(int32_t identifier) {
+    if (identifier == kDeferredStartupTimer) {
+        StopTimer(this, kDeferredStartupTimer);
+        deferredStartup();
+    }
+}
+
+void Application::deferredStartup() {
+    if (!hasAutorunSwitch(host_.commandLine())) {
+        SettingValue maximized =
+            settings_->get(keys::kWindowMainMaximized, SettingValue::boolean(false));
+        if (maximized.toBool()) {
+            // Shown maximized once; the stored state is rewritten when the window
+            // geometry is saved again.
+            settings_->set(keys::kWindowMainMaximized, SettingValue::boolean(false));
+        }
+        windows_->showMainWindow(maximized.toBool());
+    }
+    model_->statistics.numRuns++;
+}
+
+} // namespace fw

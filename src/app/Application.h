@@ -1,0 +1,53 @@
+#pragma once
+// The application object: owns the settings, the settings model and the window
+// controller, and runs the deferred start-up step and the exit command.
+#include "settings/Defaults.h"
+#include "ui/TimerService.h"
+
+#include <memory>
+
+namespace fw {
+
+class AppHost;
+class SettingsModel;
+class SettingsStore;
+class WindowController;
+
+class Application : public TimerOwner {
+public:
+    static constexpr int32_t kDeferredStartupTimer = 5012;
+    static constexpr int32_t kHistoryWatchTimer = 2006;
+    static constexpr int32_t kHistoryWatchIntervalMs = 3000;
+
+    explicit Application(AppHost& host);
+    ~Application() override;
+
+    // Creates the window controller and starts the run's timers.
+    void start();
+    bool saveSettings();
+    // The exit command: hide, save, stop the watch, destroy the windows, quit.
+    void exit();
+
+    void OnTimer(int32_t identifier) override;
+
+    AppHost& host() { return host_; }
+    SettingsStore& settings() { return *settings_; }
+    SettingsModel& model() { return *model_; }
+    WindowController* windows() { return windows_.get(); }
+
+private:
+    void deferredStartup();
+
+    AppHost& host_;
+    DefaultsList defaults_;
+    // Destroyed in reverse order: windows, model, then the store, whose
+    // destructor writes config.dat a last time.
+    std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<SettingsModel> model_;
+    std::unique_ptr<WindowController> windows_;
+};
+
+// The published application, or null outside its lifetime.
+Application* application();
+
+} // namespace fw

@@ -1,0 +1,32 @@
+#include "app/AppHost.h"
+#include "app/Application.h"
+#include "app/Startup.h"
+#include "resources/DataPack.h"
+
+namespace fw {
+
+int runFramewing() {
+    ProductStrings strings{u"Vornhal Software", u"Framewing", u"Framewing Screenshot Tool",
+                           u"Framewing"};
+    AppHost host(strings);
+    if (!AppHost::isSupportedWindows()) {
+        return -1;
+    }
+    if (host.isAnotherInstanceRunning()) {
+        host.signalRunningInstance();
+        return -1;
+    }
+    host.copyAboutNames();
+    if (!mountDataPack(u"data") || !loadStartupStyle(u"default", host.executableFolder())) {
+        return -1;
+    }
+    int exitCode = 0;
+    {
+        Application application(host);
+        application.start();
+        exitCode = host.run();
+    }
+    return exitCode;
+}
+
+} // namespace fw

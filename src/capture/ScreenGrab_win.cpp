@@ -1,0 +1,177 @@
+// Screen grabs and the mouse cursor.
+#include "capture/ImageOps.h"
+#include "capture/ScreenCapture.h"
+#include "capture/Screen_win.h"
+
+#include "platform/Handles_win.h"
+
+#include <vector>
+
+namespace fw::os {
+
+namespace {
+
+// Copies a bitmap that is not selected anywhere into 32-bit top-down rows.
+bool readBits(HDC dc, HBITMAP bitmap, int32_t width, int32_t height, uint8_t* pixels) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    info.bmiHeader.biSizeImage = static_cast<DWORD>(width) * static_cast<DWORD>(height) * 4;
+    return ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), pixels, &info, DIB_RGB_COLORS) ==
+           height;
+}
+
+// Width and height of a plain bitmap or DIB section; false for anything else.
+bool bitmapSize(HBITMAP bitmap, int32_t& width, int32_t& height) {
+    const int size = ::GetObjectW(bitmap, 0, nullptr);
+    if (size != sizeof(BITMAP) && size != sizeof(DIBSECTION)) {
+        return false;
+    }
+    BITMAP description{};
+    if (::GetObjectW(bitmap, sizeof description, &description) != sizeof description) {
+        return false;
+    }
+    width = description.bmWidth;
+    height = description.bmHeight;
+    return width >= 1 && height >= 1;
+}
+
+// Renders the cursor over a solid background and reads the result.
+bool renderCursor(HDC dc, HBITMAP bitmap, HCURSOR cursor, int32_t side, int stockBrush,
+                  uint8_t* pixels) {
+    {
+        SelectedObject selected(dc, bitmap);
+        RECT all{0, 0, side, side};
+        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(stockBrush)));
+        // Zero size draws the cursor at its own size, not the default icon size.
+        if (!::DrawIconEx(dc, 0, 0, cursor, 0, 0, 0, nullptr, DI_NORMAL)) {
+            return false;
+        }
+    }
+    return readBits(dc, bitmap, side, side, pixels);
+}
+
+// The cursor of the window under the mouse, from that window's input thread.
+HCURSOR cursorUnderMouse() {
+    POINT point{};
+    if (inputDesktopInaccessible() || !::GetCursorPos(&point)) {
+        return nullptr;
+    }
+    HWND window = ::WindowFromPoint(point);
+    if (!window || !::IsWindow(window)) {
+        return nullptr;
+    }
+    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+    const DWORD self = ::GetCurrentThreadId();
+    if (thread == self) {
+        return ::GetCursor();
+    }
+    if (!::AttachThreadInput(self, thread, TRUE)) {
+        return nullptr;
+    }
+    HCURSOR cursor = ::GetCursor();
+    ::AttachThreadInput(self, thread, FALSE);
+    return cursor;
+}
+
+// The standard cursors that get a shadow; the text cursor never does.
+bool isShadowedSystemCursor(HCURSOR cursor) {
+    static const LPCWSTR kShadowed[] = {IDC_ARROW,  IDC_CROSS,    IDC_WAIT,     IDC_SIZENS,
+                                        IDC_SIZEWE, IDC_SIZENWSE, IDC_SIZENESW, IDC_SIZEALL};
+    for (LPCWSTR name : kShadowed) {
+        if (cursor == ::LoadCursorW(nullptr, name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool systemDrawsCursorShadow() {
+    BOOL shadow = FALSE;
+    return ::SystemParametersInfoW(SPI_GETCURSORSHADOW, 0, &shadow, 0) && shadow == 1;
+}
+
+} // namespace
+
+Image imageFromBitmap(HBITMAP bitmap) {
+    int32_t width = 0;
+    int32_t height = 0;
+    if (!bitmap || !bitmapSize(bitmap, width, height)) {
+        return Image();
+    }
+    Image image(true, width, height);
+    WindowDc screen(nullptr);
+    if (image.isEmpty() || !screen ||
+        !readBits(screen.get(), bitmap, width, height, image.pixels())) {
+        return Image();
+    }
+    return image;
+}
+
+Image grabScreenRect(const Rect& r) {
+    if (r.isEmpty()) {
+        return Image();
+    }
+    BitmapHandle bitmap;
+    {
+        WindowDc screen(nullptr);
+        MemoryDc memory(screen ? ::CreateCompatibleDC(screen.get()) : nullptr);
+        if (!memory) {
+            return Image();
+        }
+        bitmap.reset(::CreateCompatibleBitmap(screen.get(), r.width, r.height));
+        if (!bitmap) {
+            return Image();
+        }
+        SelectedObject selected(memory.get(), bitmap.get());
+        if (!::BitBlt(memory.get(), 0, 0, r.width, r.height, screen.get(), r.x, r.y,
+                      SRCCOPY | CAPTUREBLT)) {
+            return Image();
+        }
+    }
+    Image image = imageFromBitmap(bitmap.get());
+    markMonitorCoverage(image, r.x, r.y, monitorRects(false));
+    return image;
+}
+
+CursorImage imageFromCursor(HCURSOR cursor) {
+    ICONINFO info{};
+    if (!cursor || !::GetIconInfo(cursor, &info)) {
+        return CursorImage{};
+    }
+    BitmapHandle colour(info.hbmColor);
+    BitmapHandle mask(info.hbmMask);
+    int32_t side = 0;
+    int32_t height = 0;
+    if (info.fIcon || !bitmapSize(colour ? colour.get() : mask.get(), side, height)) {
+        return CursorImage{};
+    }
+    Image image(true, side, side);
+    std::vector<uint8_t> overWhite(static_cast<size_t>(image.byteSize()));
+    WindowDc screen(nullptr);
+    MemoryDc memory(screen ? ::CreateCompatibleDC(screen.get()) : nullptr);
+    BitmapHandle canvas(screen ? ::CreateCompatibleBitmap(screen.get(), side, side) : nullptr);
+    if (image.isEmpty() || !memory || !canvas ||
+        !renderCursor(memory.get(), canvas.get(), cursor, side, BLACK_BRUSH, image.pixels()) ||
+        !renderCursor(memory.get(), canvas.get(), cursor, side, WHITE_BRUSH, overWhite.data())) {
+        return CursorImage{};
+    }
+    alphaFromTwoBackgrounds(side, image.pixels(), image.pixels(), overWhite.data(), side, true);
+    return CursorImage{
+        image, Point{static_cast<int32_t>(info.xHotspot), static_cast<int32_t>(info.yHotspot)},
+        false};
+}
+
+CursorImage currentCursor() {
+    HCURSOR cursor = cursorUnderMouse();
+    CursorImage result = imageFromCursor(cursor);
+    result.wantsShadow =
+        !result.image.isEmpty() && isShadowedSystemCursor(cursor) && systemDrawsCursorShadow();
+    return result;
+}
+
+} // namespace fw::os

@@ -1,0 +1,122 @@
+#include "app/AppHost.h"
+#include "app/Application.h"
+#include "platform/Win32.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
+#include "shell/WindowController.h"
+
+namespace fw {
+
+namespace {
+
+constexpr wchar_t kMainWindowClass[] = L"UUI___MainWindow";
+constexpr int kDefaultWidth = 640;
+constexpr int kDefaultHeight = 420;
+
+LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                            reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* controller =
+        reinterpret_cast<MainWindowController*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    intptr_t result = 0;
+    if (controller && controller->handleMessage(message, wParam, lParam, result)) {
+        return result;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+void registerMainWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = mainWindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(32512));
+    windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    windowClass.hbrBackground = ::CreateSolidBrush(RGB(54, 54, 54));
+    windowClass.lpszClassName = kMainWindowClass;
+    ::RegisterClassExW(&windowClass);
+}
+
+} // namespace
+
+MainWindowController::MainWindowController(Application& application)
+    : application_(application), window_(nullptr) {
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    registerMainWindowClass(instance);
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    int x = work.left + (work.right - work.left - kDefaultWidth) / 2;
+    int y = work.top + (work.bottom - work.top - kDefaultHeight) / 2;
+    window_ =
+        ::CreateWindowExW(WS_EX_APPWINDOW, kMainWindowClass, L"Framewing", WS_OVERLAPPEDWINDOW, x,
+                          y, kDefaultWidth, kDefaultHeight, nullptr, nullptr, instance, this);
+    application_.host().setMainWindowHandle(window_);
+}
+
+MainWindowController::~MainWindowController() {
+    if (application_.host().mainWindowHandle() == window_) {
+        application_.host().setMainWindowHandle(nullptr);
+    }
+    if (window_) {
+        HWND window = static_cast<HWND>(window_);
+        ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        ::DestroyWindow(window);
+    }
+}
+
+void MainWindowController::show(bool maximized) {
+    ::ShowWindow(static_cast<HWND>(window_), maximized ? SW_SHOWMAXIMIZED : SW_SHOW);
+}
+
+void MainWindowController::hide() {
+    ::ShowWindow(static_cast<HWND>(window_), SW_HIDE);
+}
+
+bool MainWindowController::isVisible() const {
+    return ::IsWindowVisible(static_cast<HWND>(window_)) != 0;
+}
+
+void MainWindowController::bringToFront() {
+    HWND window = static_cast<HWND>(window_);
+    if (!::IsWindowVisible(window)) {
+        ::ShowWindow(window, SW_SHOW);
+    }
+    if (::IsIconic(window)) {
+        ::ShowWindow(window, SW_RESTORE);
+    }
+    ::SetForegroundWindow(window);
+}
+
+void MainWindowController::onClose() {
+    SettingValue closeToTray =
+        application_.settings().get(keys::kCloseToNotificationArea, SettingValue::boolean(true));
+    if (closeToTray.toBool()) {
+        hide();
+        return;
+    }
+    application_.exit();
+}
+
+bool MainWindowController::handleMessage(uint32_t message, uintptr_t, intptr_t lParam,
+                                         intptr_t& result) {
+    switch (message) {
+    case WM_CLOSE:
+        // exit() destroys this controller: nothing may touch it afterwards.
+        onClose();
+        result = 0;
+        return true;
+    case AppHost::kSecondStartMessage:
+        if (lParam == 0) {
+            bringToFront();
+        }
+        result = 0;
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace fw

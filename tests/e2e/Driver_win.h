@@ -1,0 +1,66 @@
+#pragma once
+// Drives the real program under Wine: starts it, finds its windows, sends input
+// and waits for it to end.
+#include "platform/Handles_win.h"
+#include "platform/Win32.h"
+#include "settings/SettingValue.h"
+
+#include <initializer_list>
+#include <utility>
+
+#include <string>
+
+namespace fw::e2e {
+
+// The folder with the runnable program (FW_DIST_DIR, set by the test runner).
+WideString distFolder();
+// A fresh empty folder under the temporary folder.
+WideString makeScratchFolder(const WideString& name);
+// %APPDATA%\Framewing, where settings and history live.
+WideString settingsFolder();
+// Removes the program's settings and history so that every test starts afresh.
+void forgetSettings();
+
+// Writes config.dat with every default and the given values changed, as if a
+// previous run had saved them.
+void writeSettings(std::initializer_list<std::pair<WideStringView, SettingValue>> changes);
+
+class Program {
+public:
+    Program() = default;
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+    Program(Program&&) = default;
+    Program& operator=(Program&&) = default;
+    // Ends the process if a test left it running.
+    ~Program();
+
+    bool start(const WideString& exePath, const WideString& arguments = WideString());
+    // Waits for the end of the process; false on time-out.
+    bool waitForExit(DWORD timeoutMs, int& exitCode);
+    bool isRunning() const;
+    DWORD processId() const { return processId_; }
+    // The program's top-level window with this class, or null after the time-out.
+    HWND waitForWindow(const wchar_t* className, DWORD timeoutMs) const;
+    HWND findWindow(const wchar_t* className) const;
+
+private:
+    KernelHandle process_;
+    DWORD processId_ = 0;
+};
+
+// Polls `condition` every 20 ms until it holds or `timeoutMs` passes.
+template <typename Condition> bool waitUntil(DWORD timeoutMs, Condition condition) {
+    DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        ::Sleep(20);
+    }
+    return true;
+}
+
+constexpr wchar_t kMainWindowClass[] = L"UUI___MainWindow";
+
+} // namespace fw::e2e
