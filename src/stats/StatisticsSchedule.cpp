@@ -2,6 +2,7 @@
 
 #include "platform/Time.h"
 #include "platform/UserActivity.h"
+#include "settings/SettingsModel.h"
 
 #include <algorithm>
 
@@ -15,10 +16,11 @@ uint32_t SystemStatisticsEnvironment::idleMilliseconds() const {
     return os::userIdleMilliseconds();
 }
 
-StatisticsSchedule::StatisticsSchedule(std::unique_ptr<ReportSender> sender,
+StatisticsSchedule::StatisticsSchedule(StatisticsValues& values,
+                                       std::unique_ptr<ReportSender> sender,
                                        const StatisticsEnvironment& environment,
                                        WideString userAgent, WideString host)
-    : environment_(environment), sender_(std::move(sender)) {
+    : values_(values), environment_(environment), sender_(std::move(sender)) {
     sender_->setTarget(std::move(userAgent), std::move(host), kStatisticsPath);
     sender_->setFinishedHandler([this] { onSendFinished(); });
 }
@@ -31,35 +33,8 @@ StatisticsSchedule::~StatisticsSchedule() {
     sender_.reset();
 }
 
-void StatisticsSchedule::load(const StatisticsCounters& counters) {
-    counters_ = counters;
-    int64_t now = environment_.secondsSince1970();
-    if (counters_.lastSend < 0 || counters_.lastSend > now) {
-        counters_.lastSend = 0;
-    }
-    counters_.pending = std::max(counters_.pending, 0);
-    counters_.runs = std::max(counters_.runs, 0);
-    counters_.total = std::max(counters_.total, 0);
-}
-
-void StatisticsSchedule::setEnabled(bool enabled) {
-    counters_.enabled = enabled;
-    if (!enabled) {
-        StopTimer(this, kTimerId);
-    }
-}
-
-void StatisticsSchedule::countScreenshot() {
-    counters_.pending = counters_.pending < INT32_MAX ? counters_.pending + 1 : INT32_MAX;
-    counters_.total = counters_.total < INT32_MAX ? counters_.total + 1 : INT32_MAX;
-}
-
-void StatisticsSchedule::countRun() {
-    counters_.runs = counters_.runs < INT32_MAX ? counters_.runs + 1 : INT32_MAX;
-}
-
 void StatisticsSchedule::begin() {
-    if (counters_.enabled) {
+    if (values_.isSendEnable) {
         StartTimer(this, kTimerId, checkInterval_);
     }
 }
@@ -68,7 +43,7 @@ void StatisticsSchedule::OnTimer(int32_t identifier) {
     if (identifier != kTimerId) {
         return;
     }
-    int64_t sinceLast = environment_.secondsSince1970() - counters_.lastSend;
+    int64_t sinceLast = environment_.secondsSince1970() - values_.lastSend;
     if (sinceLast < 0 || sinceLast < kMinimumGapSeconds) {
         StopTimer(this, kTimerId);
         return;
@@ -77,18 +52,19 @@ void StatisticsSchedule::OnTimer(int32_t identifier) {
 }
 
 bool StatisticsSchedule::trySend() {
-    // Checked here as well as at start-up: nothing is sent once the user said no.
-    if (busy_ || !counters_.enabled) {
+    // Checked at every attempt, not only at start-up: once the user turns
+    // sending off in the options, nothing more is sent in this run.
+    if (busy_ || !values_.isSendEnable) {
         return false;
     }
     if (environment_.idleMilliseconds() / 1000 <= kIdleSeconds) {
         return false;
     }
-    if (counters_.pending <= 0) {
+    if (values_.outTotalScreenshots <= 0) {
         return false;
     }
     StopTimer(this, kTimerId);
-    reported_ = counters_.pending;
+    reported_ = values_.outTotalScreenshots;
     sender_->addItem(u"total_screenshots", toWide(reported_));
     busy_ = sender_->start();
     if (!busy_) {
@@ -105,16 +81,23 @@ void StatisticsSchedule::onSendFinished() {
     }
     if (sender_->result() == 1) {
         // Screenshots saved while the report was on its way stay pending.
-        counters_.pending = std::max(counters_.pending - reported_, 0);
-        counters_.lastSend = environment_.secondsSince1970();
+        values_.outTotalScreenshots = std::max(values_.outTotalScreenshots - reported_, 0);
+        values_.lastSend = environment_.secondsSince1970();
     } else {
         checkInterval_ = kRetryIntervalMs;
-        if (counters_.enabled) {
+        if (values_.isSendEnable) {
             StartTimer(this, kTimerId, checkInterval_);
         }
     }
     sender_->clearItems();
     busy_ = false;
+}
+
+std::unique_ptr<StatisticsSchedule> makeStatisticsSchedule(StatisticsValues& values,
+                                                           WideString userAgent) {
+    static const SystemStatisticsEnvironment environment;
+    return std::make_unique<StatisticsSchedule>(values, std::make_unique<StatisticsBotThread>(),
+                                                environment, std::move(userAgent));
 }
 
 } // namespace fw

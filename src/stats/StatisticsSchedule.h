@@ -25,14 +25,8 @@ public:
     uint32_t idleMilliseconds() const override;
 };
 
-// The counters as stored under "statistics/...".
-struct StatisticsCounters {
-    bool enabled = false; // isSendEnable
-    int64_t lastSend = 0; // lastSend: Unix seconds of the last accepted report, 0 = never
-    int32_t pending = 0;  // outTotalScreenshots: saved since then
-    int32_t runs = 0;     // numRuns
-    int32_t total = 0;    // totalScreenshots
-};
+// The counters of the settings model; the schedule reads and updates them.
+struct StatisticsValues;
 
 class StatisticsSchedule : public TimerOwner {
 public:
@@ -43,21 +37,12 @@ public:
     static constexpr uint32_t kIdleSeconds = 30;
 
     // Gives the sender its target once and subscribes to its completion.
-    StatisticsSchedule(std::unique_ptr<ReportSender> sender,
+    // `values` and `environment` must outlive the schedule.
+    StatisticsSchedule(StatisticsValues& values, std::unique_ptr<ReportSender> sender,
                        const StatisticsEnvironment& environment, WideString userAgent,
                        WideString host = kStatisticsHost);
     // Stops the timer and waits for a running sender (bounded by its timeouts).
     ~StatisticsSchedule() override;
-
-    // Takes the stored counters with their clamps: negative values, and a last
-    // send later than now, become 0.
-    void load(const StatisticsCounters& counters);
-    const StatisticsCounters& counters() const { return counters_; }
-    // Turning sending off stops the schedule at once; turning it on takes
-    // effect at the next start.
-    void setEnabled(bool enabled);
-    void countScreenshot();
-    void countRun();
 
     // At start-up: starts timer 1 when sending is enabled.
     void begin();
@@ -69,12 +54,17 @@ public:
     int32_t checkInterval() const { return checkInterval_; }
 
 private:
+    StatisticsValues& values_;
     const StatisticsEnvironment& environment_;
-    StatisticsCounters counters_;
     int32_t checkInterval_ = kCheckIntervalMs;
     int32_t reported_ = 0;
     std::unique_ptr<ReportSender> sender_;
     bool busy_ = false;
 };
+
+// The program's schedule: the sender thread, the system clock and idle time, and
+// the statistics host. `userAgent` names the program and its version only.
+std::unique_ptr<StatisticsSchedule> makeStatisticsSchedule(StatisticsValues& values,
+                                                           WideString userAgent);
 
 } // namespace fw

@@ -1,5 +1,6 @@
 #include "platform/Thread.h"
 #include "platform/Time.h"
+#include "settings/SettingsModel.h"
 #include "stats/StatisticsSchedule.h"
 #include "stats/StatsServerProcess.h"
 
@@ -24,8 +25,9 @@ TEST(StatisticsEndToEndTest, ReferenceServerAcceptsTheReport) {
     auto bot = std::make_unique<StatisticsBotThread>();
     bot->setPort(server.port());
     {
-        StatisticsSchedule schedule(std::move(bot), environment, u"Framewing/1.0", u"127.0.0.1");
-        schedule.load(StatisticsCounters{true, 0, 12, 1, 12});
+        StatisticsValues values{true, 0, 1, 12, 12};
+        StatisticsSchedule schedule(values, std::move(bot), environment, u"Framewing/1.0",
+                                    u"127.0.0.1");
         schedule.begin();
         schedule.OnTimer(StatisticsSchedule::kTimerId);
         ASSERT_TRUE(schedule.isBusy());
@@ -34,8 +36,8 @@ TEST(StatisticsEndToEndTest, ReferenceServerAcceptsTheReport) {
             os::sleepMs(10);
         }
         EXPECT_FALSE(schedule.isBusy());
-        EXPECT_EQ(schedule.counters().pending, 0);
-        EXPECT_EQ(schedule.counters().lastSend, 1800000000);
+        EXPECT_EQ(values.outTotalScreenshots, 0);
+        EXPECT_EQ(values.lastSend, 1800000000);
     }
     const std::string record = server.record();
     EXPECT_NE(record.find("\"total_screenshots\": 12"), std::string::npos) << record;

@@ -1,4 +1,7 @@
 #include "stats/StatisticsSchedule.h"
+#include "settings/Defaults.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsModel.h"
 
 #include <gtest/gtest.h>
 
@@ -60,13 +63,14 @@ public:
 };
 
 struct Fixture {
+    StatisticsValues values;
     FakeEnvironment environment;
     FakeSender* sender = new FakeSender;
-    StatisticsSchedule schedule{std::unique_ptr<ReportSender>(sender), environment,
+    StatisticsSchedule schedule{values, std::unique_ptr<ReportSender>(sender), environment,
                                 u"Framewing/1.0", u"127.0.0.1"};
 
     Fixture(int64_t lastSend, int32_t pending, bool enabled = true) {
-        schedule.load(StatisticsCounters{enabled, lastSend, pending, 4, 9});
+        values = StatisticsValues{enabled, lastSend, 4, 9, pending};
         schedule.begin();
     }
     bool timerRunning() { return timerService().isRunning(&schedule, 1); }
@@ -86,12 +90,11 @@ TEST(StatisticsScheduleTest, DueAndIdleSendsOnceAndResetsOnAcceptance) {
     EXPECT_FALSE(f.timerRunning());
     EXPECT_FALSE(f.schedule.trySend());
 
-    f.schedule.countScreenshot(); // saved while the report is on its way
+    f.values.outTotalScreenshots++; // saved while the report is on its way
     f.environment.now += 10;
     f.sender->finish(1);
-    EXPECT_EQ(f.schedule.counters().pending, 1);
-    EXPECT_EQ(f.schedule.counters().total, 10);
-    EXPECT_EQ(f.schedule.counters().lastSend, kNow + 10);
+    EXPECT_EQ(f.values.outTotalScreenshots, 1);
+    EXPECT_EQ(f.values.lastSend, kNow + 10);
     EXPECT_TRUE(f.sender->items.empty());
     EXPECT_FALSE(f.schedule.isBusy());
     EXPECT_FALSE(f.timerRunning());
@@ -103,14 +106,27 @@ TEST(StatisticsScheduleTest, NotDueStopsForTheRunAndTheFutureCountsAsNever) {
     EXPECT_FALSE(early.timerRunning());
     EXPECT_TRUE(early.sender->sent.empty());
 
-    Fixture future(kNow + kDay, 3);
-    EXPECT_EQ(future.schedule.counters().lastSend, 0);
-    future.tick();
-    EXPECT_EQ(future.sender->sent.size(), 1u);
-
-    Fixture negative(-5, -2);
-    EXPECT_EQ(negative.schedule.counters().lastSend, 0);
-    EXPECT_EQ(negative.schedule.counters().pending, 0);
+    // The clock was set back: loading the settings forgets the last send.
+    SettingsStore store(u"config.dat", u"Framewing", u"unused");
+    for (const SettingDefault& item : standardDefaults()) {
+        store.add(item.key, item.value);
+    }
+    store.set(keys::kIsSendEnable, SettingValue::boolean(true));
+    store.set(keys::kLastSend, SettingValue::int64(kNow + kDay));
+    store.set(keys::kOutTotalScreenshots, SettingValue::int32(3));
+    SettingsEnvironment settings;
+    settings.fileExists = settings.folderExists = [](WideStringView) { return false; };
+    settings.unixTime = [] { return kNow; };
+    settings.takeInstallerStatisticsConsent = [] { return false; };
+    SettingsModel model(settings);
+    model.loadSettings(store);
+    FakeEnvironment environment;
+    auto* sender = new FakeSender;
+    StatisticsSchedule future(model.statistics, std::unique_ptr<ReportSender>(sender), environment,
+                              u"Framewing/1.0", u"127.0.0.1");
+    future.begin();
+    future.OnTimer(1);
+    EXPECT_EQ(sender->sent, std::vector<ReportItems>{kThree});
 }
 
 TEST(StatisticsScheduleTest, WaitsWhileTheUserIsActiveOrNothingIsPending) {
@@ -120,7 +136,7 @@ TEST(StatisticsScheduleTest, WaitsWhileTheUserIsActiveOrNothingIsPending) {
     EXPECT_TRUE(f.sender->sent.empty());
     EXPECT_TRUE(f.timerRunning());
 
-    f.schedule.countScreenshot();
+    f.values.outTotalScreenshots = 1;
     f.environment.idle = 30999;
     f.tick();
     EXPECT_TRUE(f.sender->sent.empty());
@@ -138,11 +154,11 @@ TEST(StatisticsScheduleTest, RejectedReportRetriesHourlyWithTheCountKept) {
     f.sender->finish(0);
     EXPECT_EQ(f.schedule.checkInterval(), 3600000);
     EXPECT_TRUE(f.timerRunning());
-    EXPECT_EQ(f.schedule.counters().pending, 3);
-    EXPECT_EQ(f.schedule.counters().lastSend, kNow - 6 * kDay);
+    EXPECT_EQ(f.values.outTotalScreenshots, 3);
+    EXPECT_EQ(f.values.lastSend, kNow - 6 * kDay);
     EXPECT_TRUE(f.sender->items.empty());
 
-    f.schedule.countScreenshot();
+    f.values.outTotalScreenshots++;
     f.tick();
     ASSERT_EQ(f.sender->sent.size(), 2u);
     EXPECT_EQ(f.sender->sent[1], (ReportItems{{u"total_screenshots", u"4"}}));
@@ -155,12 +171,15 @@ TEST(StatisticsScheduleTest, DisabledNeverSends) {
     EXPECT_FALSE(off.schedule.trySend());
     EXPECT_TRUE(off.sender->sent.empty());
 
-    // Switched off during the run: no further attempt, no re-arming after a failure.
+    // Switched off in the options during the run: no further attempt, and no
+    // re-arming after a failure.
     Fixture on(0, 5);
-    on.schedule.setEnabled(false);
+    on.tick();
+    on.values.isSendEnable = false;
+    on.sender->finish(0);
     EXPECT_FALSE(on.timerRunning());
     on.tick();
-    EXPECT_TRUE(on.sender->sent.empty());
+    EXPECT_EQ(on.sender->sent.size(), 1u);
 }
 
 TEST(StatisticsScheduleTest, SenderThatCannotStartKeepsTheScheduleAlive) {
