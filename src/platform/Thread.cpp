@@ -52,7 +52,11 @@ bool Thread::start() {
         startSignalled_ = false;
     }
     running_ = true;
-    thread_ = std::thread([this] { threadMain(); });
+    if (!detail::createNativeThread(&Thread::entry, this, native_)) {
+        running_ = false;
+        return false;
+    }
+    joinable_ = true;
     {
         std::lock_guard<std::mutex> guard(startLock_);
         startSignalled_ = true;
@@ -62,9 +66,14 @@ bool Thread::start() {
 }
 
 void Thread::wait() {
-    if (thread_.joinable()) {
-        thread_.join();
+    if (joinable_) {
+        detail::joinNativeThread(native_);
+        joinable_ = false;
     }
+}
+
+void Thread::entry(void* self) {
+    static_cast<Thread*>(self)->threadMain();
 }
 
 void Thread::threadMain() {

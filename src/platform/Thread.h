@@ -9,9 +9,16 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
-#include <thread>
 
 namespace fw::os {
+
+namespace detail {
+using NativeThread = uintptr_t;
+// Runs entry(argument) on a new thread (CreateThread / pthread_create).
+bool createNativeThread(void (*entry)(void*), void* argument, NativeThread& thread);
+// Waits for the thread to end and releases it.
+void joinNativeThread(NativeThread thread);
+} // namespace detail
 
 class Thread {
 public:
@@ -22,6 +29,8 @@ public:
     Thread(const Thread&) = delete;
     Thread& operator=(const Thread&) = delete;
     // Waits for a running body, so that a thread never outlives its object.
+    // A derived class whose body uses its own members calls wait() in its
+    // destructor, before those members go.
     virtual ~Thread();
 
     // False when the body is still running or no thread could be created.
@@ -39,12 +48,14 @@ protected:
     virtual void run() = 0;
 
 private:
+    static void entry(void* self);
     void threadMain();
 
     WideString name_;
     uint32_t serial_;
     std::atomic<bool> running_{false};
-    std::thread thread_;
+    detail::NativeThread native_ = 0;
+    bool joinable_ = false;
     std::mutex startLock_;
     std::condition_variable startSignal_;
     bool startSignalled_ = false;

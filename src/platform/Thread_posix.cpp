@@ -1,5 +1,6 @@
 #include "platform/Thread.h"
 
+#include <pthread.h>
 #include <vector>
 
 namespace fw::os {
@@ -33,7 +34,34 @@ void destroyMonitor() {
     queue().finished.clear();
 }
 
+struct StartRecord {
+    void (*entry)(void*);
+    void* argument;
+};
+
+void* threadProcedure(void* record) {
+    StartRecord start = *static_cast<StartRecord*>(record);
+    delete static_cast<StartRecord*>(record);
+    start.entry(start.argument);
+    return nullptr;
+}
+
 } // namespace
+
+bool detail::createNativeThread(void (*entry)(void*), void* argument, NativeThread& thread) {
+    auto* record = new StartRecord{entry, argument};
+    pthread_t created{};
+    if (::pthread_create(&created, nullptr, threadProcedure, record) != 0) {
+        delete record;
+        return false;
+    }
+    thread = static_cast<NativeThread>(created);
+    return true;
+}
+
+void detail::joinNativeThread(NativeThread thread) {
+    ::pthread_join(static_cast<pthread_t>(thread), nullptr);
+}
 
 ThreadMonitor::ThreadMonitor() : created_(createMonitor()) {}
 

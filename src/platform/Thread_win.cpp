@@ -59,7 +59,36 @@ void destroyMonitor() {
     }
 }
 
+struct StartRecord {
+    void (*entry)(void*);
+    void* argument;
+};
+
+DWORD WINAPI threadProcedure(void* record) {
+    StartRecord start = *static_cast<StartRecord*>(record);
+    delete static_cast<StartRecord*>(record);
+    start.entry(start.argument);
+    return 0;
+}
+
 } // namespace
+
+bool detail::createNativeThread(void (*entry)(void*), void* argument, NativeThread& thread) {
+    auto* record = new StartRecord{entry, argument};
+    HANDLE created = ::CreateThread(nullptr, 0, threadProcedure, record, 0, nullptr);
+    if (!created) {
+        delete record;
+        return false;
+    }
+    thread = reinterpret_cast<NativeThread>(created);
+    return true;
+}
+
+void detail::joinNativeThread(NativeThread thread) {
+    HANDLE handle = reinterpret_cast<HANDLE>(thread);
+    ::WaitForSingleObject(handle, INFINITE);
+    ::CloseHandle(handle);
+}
 
 ThreadMonitor::ThreadMonitor() : created_(createMonitor()) {}
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <thread>
 
 namespace fw::os {
 namespace {
@@ -11,7 +12,10 @@ namespace {
 class GateThread : public Thread {
 public:
     GateThread() : Thread(u"GateThread") {}
-    ~GateThread() override { open = true; }
+    ~GateThread() override {
+        open = true;
+        wait();
+    }
     std::atomic<bool> open{false};
     std::atomic<int> runs{0};
     std::thread::id ranOn;
