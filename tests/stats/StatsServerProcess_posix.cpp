@@ -20,9 +20,17 @@ std::string readTextFile(const std::string& unixPath) {
 bool StatsServerProcess::launch(const std::string& portFile, const std::string& recordFile) {
     ::mkdir(folder_.c_str(), 0700);
     std::string script = std::string(FW_SOURCE_DIR) + "/tools/stats-server";
-    const char* argv[] = {"/usr/bin/python3", script.c_str(), "--port-file",
-                          portFile.c_str(),   "--record",     recordFile.c_str(),
-                          "--lifetime",       "60",           nullptr};
+    const char* argv[] = {"/usr/bin/python3",
+                          script.c_str(),
+                          "--port-file",
+                          portFile.c_str(),
+                          "--record",
+                          recordFile.c_str(),
+                          "--max-requests",
+                          "1",
+                          "--lifetime",
+                          "60",
+                          nullptr};
     pid_t pid = 0;
     if (::posix_spawn(&pid, argv[0], nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
         return false;

@@ -32,7 +32,7 @@ bool StatsServerProcess::launch(const std::string& portFile, const std::string& 
     os::createFolder(windowsPath(folder_));
     WideString command = u"Z:\\usr\\bin\\python3 " + fromUtf8(std::string(FW_SOURCE_DIR)) +
                          u"/tools/stats-server --port-file " + fromUtf8(portFile) + u" --record " +
-                         fromUtf8(recordFile) + u" --lifetime 60";
+                         fromUtf8(recordFile) + u" --max-requests 1 --lifetime 60";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
