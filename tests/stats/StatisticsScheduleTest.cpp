@@ -2,6 +2,7 @@
 #include "settings/Defaults.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingsModel.h"
+#include "settings/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -107,7 +108,8 @@ TEST(StatisticsScheduleTest, NotDueStopsForTheRunAndTheFutureCountsAsNever) {
     EXPECT_TRUE(early.sender->sent.empty());
 
     // The clock was set back: loading the settings forgets the last send.
-    SettingsStore store(u"config.dat", u"Framewing", u"unused");
+    TempFolder temp("statistics_future");
+    SettingsStore store(u"config.dat", u"Framewing", temp.path());
     for (const SettingDefault& item : standardDefaults()) {
         store.add(item.key, item.value);
     }
