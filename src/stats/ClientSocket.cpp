@@ -121,7 +121,11 @@ bool ClientSocket::connect() {
         fail(SocketError::DetectHostFailed, os::lastSocketError());
         return false;
     }
-    if (port_ > 0xFFFF || !os::connectSocket(socket_, address, static_cast<uint16_t>(port_))) {
+    if (port_ > 0xFFFF) {
+        fail(SocketError::ConnectFailed, 0);
+        return false;
+    }
+    if (!os::connectSocket(socket_, address, static_cast<uint16_t>(port_))) {
         fail(SocketError::ConnectFailed, os::lastSocketError());
         return false;
     }

@@ -15,7 +15,8 @@ WideString percentEncode(WideStringView text) {
     WideString out;
     for (char c : toUtf8(text)) {
         auto byte = static_cast<uint8_t>(c);
-        if (byte >= 0x21 && byte <= 0x7F && !isReservedInForm(byte)) {
+        // DEL (0x7F) is a control character and is encoded like the others.
+        if (byte >= 0x21 && byte < 0x7F && !isReservedInForm(byte)) {
             out += static_cast<char16_t>(byte);
         } else {
             out += u'%';

@@ -73,7 +73,7 @@ TEST(HttpClientTest, PercentEncodesFormValues) {
     EXPECT_EQ(percentEncode(u"\u00e9\u20ac"), u"%C3%A9%E2%82%AC");
     EXPECT_EQ(percentEncode(u"<>\"#%{}|\\^~[]+?&@=:,"),
               u"%3C%3E%22%23%25%7B%7D%7C%5C%5E%7E%5B%5D%2B%3F%26%40%3D%3A%2C");
-    EXPECT_EQ(percentEncode(u"\t\x7f!'()*-._09AZaz"), u"%09\x7f!'()*-._09AZaz");
+    EXPECT_EQ(percentEncode(u"\t\x7f!'()*-._09AZaz"), u"%09%7F!'()*-._09AZaz");
     EXPECT_EQ(percentEncode(u""), u"");
 }
 
