@@ -2,6 +2,8 @@
 
 #include "app/AppHost.h"
 #include "app/Startup.h"
+#include "i18n/Translation.h"
+#include "platform/Files.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingsModel.h"
 #include "settings/SettingsStore.h"
@@ -24,6 +26,9 @@ Application::Application(AppHost& host) : host_(host) {
     defaults_ = standardDefaults();
     settings_ = std::make_unique<SettingsStore>(u"config.dat", host.instanceName());
     applyDefaults(*settings_, defaults_);
+    setApplicationName(host.instanceName());
+    setLanguagesFolder(joinPath(host.executableFolder(), u"languages"));
+    setLanguage(settings_->get(keys::kLanguage, SettingValue::text(u"english")).toText());
     model_ = std::make_unique<SettingsModel>();
     model_->loadSettings(*settings_);
     windows_ = std::make_unique<WindowController>(*this);
