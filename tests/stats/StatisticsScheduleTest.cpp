@@ -2,7 +2,7 @@
 #include "settings/Defaults.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingsModel.h"
-#include "settings/TempFolder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
