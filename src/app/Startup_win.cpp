@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/Startup.h"
 #include "resources/DataPack.h"
+#include "resources/StyleResources.h"
 
 namespace fw {
 
@@ -17,7 +18,7 @@ int runFramewing() {
         return -1;
     }
     host.copyAboutNames();
-    if (!mountDataPack(u"data") || !loadStartupStyle(u"default", host.executableFolder())) {
+    if (!mountDataPack(u"data") || !loadStyleResources(u"default")) {
         return -1;
     }
     int exitCode = 0;
