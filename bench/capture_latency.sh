@@ -15,7 +15,7 @@ winpath() { echo "Z:${1//\//\\}"; }
 
 "$FW_WINE" build/win64/bench/bench_capture_latency_win.exe \
     "$(winpath "$FW_ROOT/build/win64/dist/Framewing.exe")" "$(winpath "$markers")" \
-    >"$FW_RUN_DIR/ours.txt" &
+    >"$FW_RUN_DIR/ours.txt" 2>"$FW_RUN_DIR/wine.log" &
 bench=$!
 while [ ! -e "$markers/ready" ]; do
     if ! kill -0 "$bench" 2>/dev/null; then
