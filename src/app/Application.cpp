@@ -8,6 +8,7 @@
 #include "settings/SettingsModel.h"
 #include "settings/SettingsStore.h"
 #include "shell/WindowController.h"
+#include "stats/StatisticsSchedule.h"
 
 #include <cstdlib>
 
@@ -37,6 +38,7 @@ Application::Application(AppHost& host) : host_(host) {
 Application::~Application() {
     StopTimer(this, kDeferredStartupTimer);
     StopTimer(this, kHistoryWatchTimer);
+    statistics_.reset();
     windows_.reset();
     model_.reset();
     settings_.reset();
@@ -48,6 +50,8 @@ void Application::start() {
     windows_->start();
     StartTimer(this, kDeferredStartupTimer, deferredStartupDelay(std::rand() % 32768));
     StartTimer(this, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+    statistics_ = makeStatisticsSchedule(model_->statistics, userAgent());
+    statistics_->begin();
 }
 
 bool Application::saveSettings() {
