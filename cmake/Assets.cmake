@@ -14,9 +14,9 @@ function(fw_add_pack output source_dir)
     set(FW_DIST_OUTPUTS ${FW_DIST_OUTPUTS} ${output} PARENT_SCOPE)
 endfunction()
 
-# Copies every file of `source_dir` into `target_dir`, keeping names.
-function(fw_copy_folder source_dir target_dir)
-    file(GLOB inputs CONFIGURE_DEPENDS ${source_dir}/*)
+# Copies the files of `source_dir` matching `pattern` into `target_dir`.
+function(fw_copy_folder source_dir pattern target_dir)
+    file(GLOB inputs CONFIGURE_DEPENDS ${source_dir}/${pattern})
     set(outputs)
     foreach(input ${inputs})
         if(IS_DIRECTORY ${input})
@@ -33,8 +33,8 @@ endfunction()
 
 fw_add_pack(${FW_DIST_DIR}/data.pak ${CMAKE_SOURCE_DIR}/assets/data)
 fw_add_pack(${FW_DIST_DIR}/styles/default.style ${CMAKE_SOURCE_DIR}/assets/styles/default)
-fw_copy_folder(${CMAKE_SOURCE_DIR}/assets/languages ${FW_DIST_DIR}/languages)
-fw_copy_folder(${CMAKE_SOURCE_DIR}/assets/sounds ${FW_DIST_DIR}/data/sounds)
+fw_copy_folder(${CMAKE_SOURCE_DIR}/assets/languages "*.xml" ${FW_DIST_DIR}/languages)
+fw_copy_folder(${CMAKE_SOURCE_DIR}/assets/sounds "*.wav" ${FW_DIST_DIR}/data/sounds)
 
 set(FW_APP_ICON ${FW_GENERATED_DIR}/Framewing.ico)
 add_custom_command(OUTPUT ${FW_APP_ICON}

@@ -19,7 +19,7 @@ function(fw_windows_path out linux_path)
     set(${out} "Z:${converted}" PARENT_SCOPE)
 endfunction()
 
-file(GLOB FW_TEST_DIRS LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*)
+file(GLOB FW_TEST_DIRS LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*)
 foreach(dir ${FW_TEST_DIRS})
     if(NOT IS_DIRECTORY ${dir})
         continue()

@@ -4,14 +4,6 @@
 
 namespace fw {
 
-bool isSupportedVersion(uint32_t major, uint32_t minor) {
-    return major > 5 || (major == 5 && minor >= 1);
-}
-
-bool hasAutorunSwitch(WideStringView commandLine) {
-    return commandLine.find(u"-autorun") != WideStringView::npos;
-}
-
 void AppHost::copyAboutNames() {
     if (aboutName_.empty()) {
         aboutName_ = strings_.displayName;

@@ -15,11 +15,6 @@ struct ProductStrings {
     WideString instanceName;
 };
 
-// Windows XP (5.1) and later are supported; a failed version query counts as 0.0.
-bool isSupportedVersion(uint32_t major, uint32_t minor);
-// "-autorun" anywhere in the command line, case-sensitive.
-bool hasAutorunSwitch(WideStringView commandLine);
-
 // A toolkit event posted through the message loop.
 struct ToolkitEvent {
     int32_t type = 0;

@@ -1,4 +1,5 @@
 #include "app/AppHost.h"
+#include "app/Startup.h"
 #include "platform/SpecialFolders.h"
 #include "platform/Win32.h"
 

@@ -1,6 +1,12 @@
 #include "app/Application.h"
 
 #include "app/AppHost.h"
+#include "app/Startup.h"
+#include "i18n/Translation.h"
+#include "platform/Files.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsModel.h"
+#include "settings/SettingsStore.h"
 #include "shell/WindowController.h"
 
 #include <cstdlib>
@@ -15,19 +21,27 @@ Application* application() {
     return publishedApplication;
 }
 
-int32_t deferredStartupDelay(int32_t r) {
-    return 128 + r * 129 / 32768;
-}
-
 Application::Application(AppHost& host) : host_(host) {
     publishedApplication = this;
+    defaults_ = standardDefaults();
+    settings_ = std::make_unique<SettingsStore>(u"config.dat", host.instanceName());
+    applyDefaults(*settings_, defaults_);
+    setApplicationName(host.instanceName());
+    setLanguagesFolder(joinPath(host.executableFolder(), u"languages"));
+    setLanguage(settings_->get(keys::kLanguage, SettingValue::text(u"english")).toText());
+    model_ = std::make_unique<SettingsModel>();
+    model_->loadSettings(*settings_);
     windows_ = std::make_unique<WindowController>(*this);
 }
 
 Application::~Application() {
     StopTimer(this, kDeferredStartupTimer);
+    StopTimer(this, kHistoryWatchTimer);
     windows_.reset();
+    model_.reset();
+    settings_.reset();
     publishedApplication = nullptr;
+    defaults_.clear();
 }
 
 void Application::start() {
@@ -37,7 +51,8 @@ void Application::start() {
 }
 
 bool Application::saveSettings() {
-    return true;
+    model_->writeSettings(*settings_);
+    return settings_->save();
 }
 
 void Application::exit() {
@@ -59,8 +74,16 @@ void Application::OnTimer(int32_t identifier) {
 
 void Application::deferredStartup() {
     if (!hasAutorunSwitch(host_.commandLine())) {
-        windows_->showMainWindow(false);
+        SettingValue maximized =
+            settings_->get(keys::kWindowMainMaximized, SettingValue::boolean(false));
+        if (maximized.toBool()) {
+            // Shown maximized once; the stored state is rewritten when the window
+            // geometry is saved again.
+            settings_->set(keys::kWindowMainMaximized, SettingValue::boolean(false));
+        }
+        windows_->showMainWindow(maximized.toBool());
     }
+    model_->statistics.numRuns++;
 }
 
 } // namespace fw

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: owns the settings, the settings model and the window
 // controller, and runs the deferred start-up step and the exit command.
+#include "settings/Defaults.h"
 #include "ui/TimerService.h"
 
 #include <memory>
@@ -8,6 +9,8 @@
 namespace fw {
 
 class AppHost;
+class SettingsModel;
+class SettingsStore;
 class WindowController;
 
 class Application : public TimerOwner {
@@ -28,19 +31,23 @@ public:
     void OnTimer(int32_t identifier) override;
 
     AppHost& host() { return host_; }
+    SettingsStore& settings() { return *settings_; }
+    SettingsModel& model() { return *model_; }
     WindowController* windows() { return windows_.get(); }
 
 private:
     void deferredStartup();
 
     AppHost& host_;
+    DefaultsList defaults_;
+    // Destroyed in reverse order: windows, model, then the store, whose
+    // destructor writes config.dat a last time.
+    std::unique_ptr<SettingsStore> settings_;
+    std::unique_ptr<SettingsModel> model_;
     std::unique_ptr<WindowController> windows_;
 };
 
 // The published application, or null outside its lifetime.
 Application* application();
-
-// 128 to 256 ms: the deferred start-up delay for a pseudo-random r in 0..32767.
-int32_t deferredStartupDelay(int32_t r);
 
 } // namespace fw

@@ -5,6 +5,18 @@
 
 namespace fw {
 
+bool isSupportedVersion(uint32_t major, uint32_t minor) {
+    return major > 5 || (major == 5 && minor >= 1);
+}
+
+bool hasAutorunSwitch(WideStringView commandLine) {
+    return commandLine.find(u"-autorun") != WideStringView::npos;
+}
+
+int32_t deferredStartupDelay(int32_t r) {
+    return 128 + r * 129 / 32768;
+}
+
 WideString findStyleFile(WideStringView name, WideStringView executableFolder) {
     if (name.find(u'\\') != WideStringView::npos) {
         return os::fileExists(name) ? WideString(name) : WideString();

@@ -1,7 +1,16 @@
 #pragma once
 #include "platform/WideString.h"
 
+#include <cstdint>
+
 namespace fw {
+
+// Windows XP (5.1) and later are supported; a failed version query counts as 0.0.
+bool isSupportedVersion(uint32_t major, uint32_t minor);
+// "-autorun" anywhere in the command line, case-sensitive.
+bool hasAutorunSwitch(WideStringView commandLine);
+// 128 to 256 ms: the deferred start-up delay for a pseudo-random r in 0..32767.
+int32_t deferredStartupDelay(int32_t r);
 
 // The style file for `name`: a path when it holds a backslash, otherwise
 // `folder\name.style`, else `folder\styles\name.style`; empty when none exists.

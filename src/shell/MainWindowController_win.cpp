@@ -1,6 +1,8 @@
 #include "app/AppHost.h"
 #include "app/Application.h"
 #include "platform/Win32.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 #include "shell/WindowController.h"
 
 namespace fw {
@@ -89,6 +91,12 @@ void MainWindowController::bringToFront() {
 }
 
 void MainWindowController::onClose() {
+    SettingValue closeToTray =
+        application_.settings().get(keys::kCloseToNotificationArea, SettingValue::boolean(true));
+    if (closeToTray.toBool()) {
+        hide();
+        return;
+    }
     application_.exit();
 }
 

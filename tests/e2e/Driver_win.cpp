@@ -2,6 +2,8 @@
 
 #include "platform/Files.h"
 #include "platform/SpecialFolders.h"
+#include "settings/Defaults.h"
+#include "settings/SettingsStore.h"
 
 #include <shellapi.h>
 
@@ -45,6 +47,15 @@ WideString settingsFolder() {
 
 void forgetSettings() {
     removeTree(settingsFolder());
+}
+
+void writeSettings(std::initializer_list<std::pair<WideStringView, SettingValue>> changes) {
+    SettingsStore store(u"config.dat", u"Framewing");
+    applyDefaults(store, standardDefaults());
+    for (const auto& [key, value] : changes) {
+        store.set(key, value);
+    }
+    store.save();
 }
 
 Program::~Program() {

@@ -3,6 +3,10 @@
 // and waits for it to end.
 #include "platform/Handles_win.h"
 #include "platform/Win32.h"
+#include "settings/SettingValue.h"
+
+#include <initializer_list>
+#include <utility>
 
 #include <string>
 
@@ -16,6 +20,10 @@ WideString makeScratchFolder(const WideString& name);
 WideString settingsFolder();
 // Removes the program's settings and history so that every test starts afresh.
 void forgetSettings();
+
+// Writes config.dat with every default and the given values changed, as if a
+// previous run had saved them.
+void writeSettings(std::initializer_list<std::pair<WideStringView, SettingValue>> changes);
 
 class Program {
 public:

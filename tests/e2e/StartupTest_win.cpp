@@ -1,5 +1,7 @@
 #include "e2e/Driver_win.h"
 #include "platform/Files.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +47,20 @@ TEST_F(StartupTest, WithoutDataPackTheProgramRefusesToStartAndWritesNoSettings) 
     EXPECT_FALSE(os::fileExists(joinPath(settingsFolder(), u"config.dat")));
 }
 
-TEST_F(StartupTest, RunsUntilTheMainWindowIsClosedThenExitsWithZero) {
+TEST_F(StartupTest, ClosingTheMainWindowHidesItByDefault) {
+    Program program;
+    ASSERT_TRUE(program.start(exe()));
+    HWND main = program.waitForWindow(kMainWindowClass, 10000);
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(waitUntil(5000, [&] { return ::IsWindowVisible(main) != 0; }));
+    ::PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(waitUntil(5000, [&] { return !::IsWindowVisible(main); }));
+    int exitCode = 0;
+    EXPECT_FALSE(program.waitForExit(500, exitCode));
+}
+
+TEST_F(StartupTest, RunsUntilTheMainWindowIsClosedThenExitsWithZeroAndSavesSettings) {
+    writeSettings({{keys::kCloseToNotificationArea, SettingValue::boolean(false)}});
     Program program;
     ASSERT_TRUE(program.start(exe()));
     HWND main = program.waitForWindow(kMainWindowClass, 10000);
@@ -56,6 +71,9 @@ TEST_F(StartupTest, RunsUntilTheMainWindowIsClosedThenExitsWithZero) {
     ::PostMessageW(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.waitForExit(10000, exitCode));
     EXPECT_EQ(exitCode, 0);
+    SettingsStore saved(u"config.dat", u"Framewing");
+    EXPECT_EQ(saved.get(keys::kNumRuns, SettingValue()).toInt32(), 1);
+    EXPECT_FALSE(saved.get(keys::kCloseToNotificationArea, SettingValue()).toBool());
 }
 
 } // namespace

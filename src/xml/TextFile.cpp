@@ -1,0 +1,90 @@
+#include "xml/TextFile.h"
+
+#include "platform/Text.h"
+
+#include <cstring>
+
+namespace fw {
+
+static size_t lengthToZero(const uint8_t* data, size_t size) {
+    const void* zero = std::memchr(data, 0, size);
+    return zero ? static_cast<size_t>(static_cast<const uint8_t*>(zero) - data) : size;
+}
+
+static WideString decodeUtf16(const uint8_t* data, size_t size) {
+    WideString text;
+    // An odd last byte pairs with a zero high byte.
+    for (size_t i = 0; i < size; i += 2) {
+        char16_t unit = static_cast<char16_t>(data[i] | (i + 1 < size ? data[i + 1] << 8 : 0));
+        if (unit == 0) {
+            break;
+        }
+        text.push_back(unit);
+    }
+    return text;
+}
+
+WideString TextFileReader::decode(const uint8_t* data, size_t size, TextEncoding encoding) {
+    WideString text;
+    switch (encoding) {
+    case TextEncoding::Ansi:
+        text = os::fromAnsi(
+            std::string_view(reinterpret_cast<const char*>(data), lengthToZero(data, size)));
+        break;
+    case TextEncoding::Utf8:
+        if (size >= 3 && data[0] == 0xEF && data[1] == 0xBB && data[2] == 0xBF) {
+            data += 3;
+            size -= 3;
+        }
+        text = fromUtf8(
+            std::string_view(reinterpret_cast<const char*>(data), lengthToZero(data, size)));
+        break;
+    case TextEncoding::Utf16:
+        if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
+            data += 2;
+            size -= 2;
+        }
+        text = decodeUtf16(data, size);
+        break;
+    }
+    return text.size() > kMaxTextLength ? WideString() : text;
+}
+
+WideString TextFileReader::readAll(WideStringView path, TextEncoding encoding) {
+    Bytes contents;
+    if (path.empty() || !os::readFile(path, contents) || contents.empty()) {
+        return WideString();
+    }
+    return decode(contents.data(), contents.size(), encoding);
+}
+
+void TextStreamWriter::write(WideStringView text) {
+    if (!markWritten_) {
+        markWritten_ = true;
+        if (encoding_ == TextEncoding::Utf8) {
+            stream_.insert(stream_.end(), {0xEF, 0xBB, 0xBF});
+        } else if (encoding_ == TextEncoding::Utf16) {
+            stream_.insert(stream_.end(), {0xFF, 0xFE});
+        }
+    }
+    switch (encoding_) {
+    case TextEncoding::Ansi: {
+        std::string bytes = os::toAnsi(text);
+        stream_.insert(stream_.end(), bytes.begin(), bytes.end());
+        break;
+    }
+    case TextEncoding::Utf8: {
+        std::string bytes = toUtf8(text);
+        stream_.insert(stream_.end(), bytes.begin(), bytes.end());
+        break;
+    }
+    case TextEncoding::Utf16:
+        for (char16_t unit : text) {
+            stream_.push_back(static_cast<uint8_t>(unit & 0xFF));
+            stream_.push_back(static_cast<uint8_t>(unit >> 8));
+        }
+        break;
+    }
+}
+
+} // namespace fw
