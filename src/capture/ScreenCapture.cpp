@@ -38,7 +38,10 @@ void resetScreenState(CaptureState& state) {
 }
 
 void freezeScreen(CaptureState& state) {
-    state.frozenScreen = os::grabVirtualScreen();
+    // The frozen image and the rectangle it maps to must agree even when a
+    // monitor came or went since the capture started.
+    state.virtualScreen = os::virtualScreenRect();
+    state.frozenScreen = os::grabScreenRect(state.virtualScreen);
     state.dimmedScreen = dimmed(state.frozenScreen);
 }
 
