@@ -129,12 +129,13 @@ TEST(ResampleTest, PassOrderAndWindows) {
 }
 
 TEST(ResampleTest, NearestPicksTruncatedSourcePositions) {
-    const Image image = noise(false, 5, 3, 4);
-    const Image result = resize(image, 2, 7, ResampleFilter::Nearest);
+    // 11 * 30 / 22 is exactly 15, but 11 * (30 / 22.0) falls just below it.
+    const Image image = noise(false, 30, 3, 4);
+    const Image result = resize(image, 22, 7, ResampleFilter::Nearest);
     for (int32_t y = 0; y < 7; ++y) {
-        for (int32_t x = 0; x < 2; ++x) {
-            const uint8_t* from = image.pixel(x * 5 / 2, y * 3 / 7);
-            EXPECT_TRUE(std::equal(from, from + 3, result.pixel(x, y)));
+        for (int32_t x = 0; x < 22; ++x) {
+            const uint8_t* from = image.pixel(x * 30 / 22, y * 3 / 7);
+            EXPECT_TRUE(std::equal(from, from + 3, result.pixel(x, y))) << x << ", " << y;
         }
     }
 }
