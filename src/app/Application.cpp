@@ -9,6 +9,7 @@
 #include "settings/SettingsModel.h"
 #include "settings/SettingsStore.h"
 #include "shell/WindowController.h"
+#include "stats/StatisticsSchedule.h"
 
 #include <cstdlib>
 
@@ -40,6 +41,7 @@ Application::Application(AppHost& host) : host_(host) {
 Application::~Application() {
     StopTimer(this, kDeferredStartupTimer);
     StopTimer(this, kHistoryWatchTimer);
+    statistics_.reset();
     // The pipeline reaches the windows through this object: it goes first.
     model_->capture.reset();
     windows_.reset();
@@ -53,6 +55,8 @@ void Application::start() {
     windows_->start();
     StartTimer(this, kDeferredStartupTimer, deferredStartupDelay(std::rand() % 32768));
     StartTimer(this, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+    statistics_ = makeStatisticsSchedule(model_->statistics, userAgent());
+    statistics_->begin();
 }
 
 bool Application::saveSettings() {

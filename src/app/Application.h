@@ -11,6 +11,7 @@ namespace fw {
 class AppHost;
 class SettingsModel;
 class SettingsStore;
+class StatisticsSchedule;
 class WindowController;
 
 class Application : public TimerOwner {
@@ -45,6 +46,8 @@ private:
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<SettingsModel> model_;
     std::unique_ptr<WindowController> windows_;
+    // Works on the model's counters: destroyed before the model.
+    std::unique_ptr<StatisticsSchedule> statistics_;
 };
 
 // The published application, or null outside its lifetime.

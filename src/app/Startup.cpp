@@ -2,6 +2,10 @@
 
 namespace fw {
 
+WideString userAgent() {
+    return u"Framewing/1.0";
+}
+
 bool isSupportedVersion(uint32_t major, uint32_t minor) {
     return major > 5 || (major == 5 && minor >= 1);
 }

@@ -5,6 +5,9 @@
 
 namespace fw {
 
+// The user agent of the usage report: the program and its version, nothing else.
+WideString userAgent();
+
 // Windows XP (5.1) and later are supported; a failed version query counts as 0.0.
 bool isSupportedVersion(uint32_t major, uint32_t minor);
 // "-autorun" anywhere in the command line, case-sensitive.

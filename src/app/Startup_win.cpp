@@ -1,6 +1,7 @@
 #include "app/AppHost.h"
 #include "app/Application.h"
 #include "app/Startup.h"
+#include "platform/Thread.h"
 #include "resources/DataPack.h"
 #include "resources/StyleResources.h"
 
@@ -21,6 +22,8 @@ int runFramewing() {
     if (!mountDataPack(u"data") || !loadStyleResources(u"default")) {
         return -1;
     }
+    // Worker threads announce their start and end to this window.
+    os::ThreadMonitor threadMonitor;
     int exitCode = 0;
     {
         Application application(host);
