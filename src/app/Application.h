@@ -9,6 +9,7 @@
 namespace fw {
 
 class AppHost;
+class HistoryHost;
 class SettingsModel;
 class SettingsStore;
 class WindowController;
@@ -37,6 +38,9 @@ public:
 
 private:
     void deferredStartup();
+    void startHistory();
+    void watchHistory();
+    void finishHistory();
 
     AppHost& host_;
     DefaultsList defaults_;
@@ -45,6 +49,7 @@ private:
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<SettingsModel> model_;
     std::unique_ptr<WindowController> windows_;
+    std::unique_ptr<HistoryHost> historyHost_;
 };
 
 // The published application, or null outside its lifetime.

@@ -1,6 +1,7 @@
 #pragma once
 // The typed, in-memory copy of the settings the program acts on, loaded once
 // from the store with every repair applied and written back on save.
+#include "output/ScreenshotHistory.h"
 #include "platform/WideString.h"
 #include "settings/SettingsStore.h"
 
@@ -77,8 +78,9 @@ public:
 
     SettingsValues values;
     StatisticsValues statistics;
-    // The name pattern, capture controller, timer-mode state, statistics
-    // schedule and screenshot history join the model here.
+    // The name pattern, capture controller, timer-mode state and statistics
+    // schedule join the model here.
+    ScreenshotHistory history;
 
 private:
     void loadStatistics(SettingsStore& store);

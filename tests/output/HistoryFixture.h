@@ -1,0 +1,96 @@
+#pragma once
+// A history over a fresh temporary output folder, with a host whose clock and
+// image decoder the test sets.
+#include "output/ScreenshotHistory.h"
+#include "platform/Files.h"
+#include "settings/SettingsModel.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+
+namespace fw {
+
+class TestHistoryHost : public HistoryHost {
+public:
+    SettingsModel& model() override { return settings; }
+    void dateChanged() override { ++dateChanges; }
+    CaptureTime now() const override { return today; }
+    Image loadImage(WideStringView path) const override {
+        auto image = images.find(WideString(path));
+        return image == images.end() ? Image() : image->second;
+    }
+    bool canOpenExclusively(WideStringView path) const override {
+        return !heldOpen.contains(WideString(path));
+    }
+    bool moveToRecycleBin(WideStringView path) override {
+        recycled.emplace_back(path);
+        return os::deleteFile(path);
+    }
+    bool deleteFile(WideStringView path) override {
+        deleted.emplace_back(path);
+        return os::deleteFile(path);
+    }
+
+    SettingsModel settings{SettingsEnvironment{}};
+    CaptureTime today{2026, 2, 10, 12, 0, 0, 0};
+    std::map<WideString, Image> images;
+    std::set<WideString> heldOpen;
+    std::vector<WideString> recycled;
+    std::vector<WideString> deleted;
+    int dateChanges = 0;
+};
+
+class HistoryFixture : public testing::Test {
+protected:
+    HistoryFixture() {
+        base_ = std::filesystem::temp_directory_path() /
+                ("fw-history-" +
+                 std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(base_);
+        std::filesystem::create_directories(base_ / "out");
+        folder = replaceAll(fromUtf8((base_ / "out").string()), u"/", u"\\");
+        host.settings.values.outputFolder = folder;
+        history.setHost(&host);
+        history.setFilePath(historyFile());
+    }
+    ~HistoryFixture() override { std::filesystem::remove_all(base_); }
+
+    WideString historyFile() const {
+        return replaceAll(fromUtf8((base_ / "history.dat").string()), u"/", u"\\");
+    }
+    WideString pathOf(WideStringView name) const {
+        return joinPath(folder, WideString(name) + u".png");
+    }
+
+    // A screenshot file written at `time`, and its entry with a 2 x 1 thumbnail.
+    HistoryEntry screenshot(WideStringView name, CaptureTime time, int32_t mode = 3) {
+        const WideString path = pathOf(name);
+        EXPECT_TRUE(os::writeFile(path, "png", 3));
+        EXPECT_TRUE(os::setLastWriteTime(path, DateTime{time.year, time.month, 0, time.day,
+                                                        time.hour, time.minute, time.second, 0}));
+        HistoryEntry entry;
+        entry.time = time;
+        entry.time.millisecond = 0;
+        entry.location = {folder, WideString(name), u"png"};
+        entry.rect = Rect{5, 6, 640, 480};
+        entry.cursor = Point{7, 8};
+        entry.mode = mode;
+        entry.thumbnail = Image(true, 2, 1);
+        entry.thumbnail.pixels()[0] = static_cast<uint8_t>(name.size());
+        return entry;
+    }
+
+    std::filesystem::path base_;
+    WideString folder;
+    TestHistoryHost host;
+    ScreenshotHistory history;
+};
+
+inline CaptureTime day(int32_t d, int32_t hour = 9) {
+    return CaptureTime{2026, 2, d, hour, 0, 0, 0};
+}
+
+} // namespace fw
