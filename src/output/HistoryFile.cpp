@@ -105,9 +105,8 @@ std::vector<uint8_t> encodeHistory(const std::list<HistoryEntry>& oldestFirst) {
         size += 128 + static_cast<size_t>(entry.thumbnail.byteSize());
         count += isStorable(entry) ? 1 : 0;
     }
-    std::vector<uint8_t> out;
+    std::vector<uint8_t> out(kMagic, kMagic + sizeof(kMagic));
     out.reserve(size);
-    out.insert(out.end(), kMagic, kMagic + sizeof(kMagic));
     appendInt(out, 0);
     appendInt(out, count);
     for (auto it = oldestFirst.rbegin(); it != oldestFirst.rend(); ++it) {
