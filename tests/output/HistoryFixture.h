@@ -13,27 +13,31 @@
 
 namespace fw {
 
+// With `fake` off the host reaches the real system, for tests under Windows.
 class TestHistoryHost : public HistoryHost {
 public:
     SettingsModel& model() override { return settings; }
     void dateChanged() override { ++dateChanges; }
-    CaptureTime now() const override { return today; }
+    CaptureTime now() const override { return fake ? today : HistoryHost::now(); }
     Image loadImage(WideStringView path) const override {
         auto image = images.find(WideString(path));
-        return image == images.end() ? Image() : image->second;
+        return !fake                   ? HistoryHost::loadImage(path)
+               : image == images.end() ? Image()
+                                       : image->second;
     }
     bool canOpenExclusively(WideStringView path) const override {
-        return !heldOpen.contains(WideString(path));
+        return fake ? !heldOpen.contains(WideString(path)) : HistoryHost::canOpenExclusively(path);
     }
     bool moveToRecycleBin(WideStringView path) override {
         recycled.emplace_back(path);
-        return os::deleteFile(path);
+        return fake ? os::deleteFile(path) : HistoryHost::moveToRecycleBin(path);
     }
     bool deleteFile(WideStringView path) override {
         deleted.emplace_back(path);
         return os::deleteFile(path);
     }
 
+    bool fake = true;
     SettingsModel settings{SettingsEnvironment{}};
     CaptureTime today{2026, 2, 10, 12, 0, 0, 0};
     std::map<WideString, Image> images;
