@@ -2,6 +2,8 @@
 # Source it; it defines functions only (and FW_ROOT).
 FW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 FW_WINE=/usr/lib/wine/wine64
+# Let ccache reuse objects between clones in different folders (CI clones anew).
+export CCACHE_BASEDIR="$FW_ROOT" CCACHE_NOHASHDIR=1
 
 # Makes a private temporary folder for this run; everything Wine leaves goes there.
 fw_make_run_dir() {

@@ -1,5 +1,5 @@
 #include "output/NamePattern.h"
-#include "output/OutputText.h"
+#include "i18n/Translation.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
 
@@ -58,9 +58,11 @@ WideString hourText(int32_t hour) {
         return paddedSigned(hour, 2);
     }
     bool evening = hour >= 12 && hour <= 23;
-    int32_t shown = hour % 12 == 0 ? 12 : hour % 12;
-    if (hour < 0 || hour > 23) {
-        shown = hour;
+    int32_t shown = hour;
+    if (hour == 0) {
+        shown = 12;
+    } else if (hour > 12 && hour <= 23) {
+        shown = hour - 12;
     }
     WideString text = paddedSigned(shown, 2);
     text.push_back(u'-');
@@ -75,14 +77,14 @@ WideString monthName(int32_t month) {
     if (month < 1 || month > 12) {
         return WideString();
     }
-    return outputText(kMonthNames[static_cast<size_t>(month - 1)], u"MainWindow");
+    return translate(kMonthNames[static_cast<size_t>(month - 1)], u"MainWindow");
 }
 
 WideString dayName(const CaptureTime& time) {
     if (time.month < 1 || time.month > 12) {
         return WideString();
     }
-    return outputText(kDayNames[static_cast<size_t>(weekdayOf(time))], u"MainWindow");
+    return translate(kDayNames[static_cast<size_t>(weekdayOf(time))], u"MainWindow");
 }
 
 // Windows opens the device, not a file, for "con" or "com1.png".

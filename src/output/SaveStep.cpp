@@ -1,7 +1,7 @@
 #include "output/SaveStep.h"
+#include "i18n/Translation.h"
 #include "output/Clipboard.h"
 #include "output/ImageFile.h"
-#include "output/OutputText.h"
 #include "platform/Files.h"
 
 namespace fw {
@@ -9,7 +9,7 @@ namespace fw {
 namespace {
 
 WideString saveFailedText() {
-    return outputText(u"Unable to save the screenshot.", u"Messages");
+    return translate(u"Unable to save the screenshot.", u"Messages");
 }
 
 } // namespace
@@ -75,7 +75,7 @@ bool SaveAsHost::writeImage(WideStringView path, const Image& image) {
 
 SaveAsResult saveScreenshotAs(const ScreenshotLocation& shot, SaveAsHost& host) {
     SaveDialogRequest request;
-    request.title = outputText(u"Save screenshot", u"StandartDialogs");
+    request.title = translate(u"Save screenshot", u"StandartDialogs");
     request.initialFolder = host.lastSaveAsFolder();
     if (!os::folderExists(request.initialFolder)) {
         request.initialFolder = host.desktopFolder();

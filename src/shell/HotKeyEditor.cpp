@@ -1,5 +1,5 @@
 #include "shell/HotKeyEditor.h"
-#include "shell/ShellText.h"
+#include "i18n/Translation.h"
 
 namespace fw {
 
@@ -72,7 +72,7 @@ void HotKeyEditor::keyRelease(uint32_t key) {
 
 WideString HotKeyEditor::text() const {
     if (key_ == 0 && modifiers_ == 0) {
-        return shellText(u"None", u"UserInterface/UIHotKey");
+        return translate(u"None", u"UserInterface/UIHotKey");
     }
     WideString text;
     static constexpr struct {

@@ -1,9 +1,9 @@
 #include "app/Startup.h"
 #include "platform/Files.h"
 
-#include <gtest/gtest.h>
+#include "support/TempFolder.h"
 
-#include <cstdlib>
+#include <gtest/gtest.h>
 
 namespace fw {
 namespace {
@@ -28,9 +28,8 @@ TEST(StartupTest, AutorunSwitchAnywhereButCaseSensitiveAndDelayWithinBounds) {
 }
 
 TEST(StartupTest, StyleFileBesideTheExecutableWinsOverTheStylesFolder) {
-    const char* temp = std::getenv("TEMP") ? std::getenv("TEMP") : std::getenv("TMPDIR");
-    WideString folder =
-        joinPath(replaceAll(fromUtf8(temp ? temp : "/tmp"), u"/", u"\\"), u"fw-style-test");
+    TempFolder temp("style");
+    WideString folder = temp.path();
     ASSERT_TRUE(os::createFolder(joinPath(folder, u"styles")));
     WideString inStyles = joinPath(folder, u"styles\\default.style");
     WideString beside = joinPath(folder, u"default.style");

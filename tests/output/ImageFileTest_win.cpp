@@ -2,11 +2,12 @@
 #include "output/ScreenshotFiles.h"
 #include "platform/Files.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 
 namespace fw {
 namespace {
@@ -47,13 +48,6 @@ int colourDistance(const Image& a, const Image& b) {
 
 class ImageFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        base_ = std::filesystem::temp_directory_path() / "fw-image-files";
-        std::filesystem::remove_all(base_);
-        std::filesystem::create_directories(base_);
-        folder_ = fromUtf8(base_.string());
-    }
-    void TearDown() override { std::filesystem::remove_all(base_); }
     WideString path(const char16_t* name) const { return joinPath(folder_, name); }
     Bytes bytesOf(const char16_t* name) const {
         Bytes bytes;
@@ -61,8 +55,8 @@ protected:
         return bytes;
     }
 
-    std::filesystem::path base_;
-    WideString folder_;
+    TempFolder temp_{"output_image_files"};
+    WideString folder_ = temp_.path();
 };
 
 TEST_F(ImageFileTest, RoundTripsKeepPixels) {

@@ -1,9 +1,9 @@
 #include "output/NamePattern.h"
 #include "platform/Files.h"
 
-#include <gtest/gtest.h>
+#include "support/TempFolder.h"
 
-#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace fw {
 namespace {
@@ -78,17 +78,10 @@ TEST(NamePatternTest, CounterPaddingAndOverflow) {
 
 class UniqueNameTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        base_ = std::filesystem::temp_directory_path() / "fw-unique-names";
-        std::filesystem::remove_all(base_);
-        std::filesystem::create_directories(base_);
-        folder_ = fromUtf8(base_.string());
-    }
-    void TearDown() override { std::filesystem::remove_all(base_); }
     void touch(WideStringView name) { ASSERT_TRUE(os::writeFile(joinPath(folder_, name), "x", 1)); }
 
-    std::filesystem::path base_;
-    WideString folder_;
+    TempFolder temp_{"output_unique_names"};
+    WideString folder_ = temp_.path();
 };
 
 TEST_F(UniqueNameTest, CounterMovesOnPastTakenNames) {

@@ -1,9 +1,9 @@
 #include "output/SaveStep.h"
 #include "platform/Files.h"
 
-#include <gtest/gtest.h>
+#include "support/TempFolder.h"
 
-#include <filesystem>
+#include <gtest/gtest.h>
 
 namespace fw {
 namespace {
@@ -41,15 +41,9 @@ public:
 
 class SaveStepTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        base_ = std::filesystem::temp_directory_path() / "fw-save-step";
-        std::filesystem::remove_all(base_);
-        std::filesystem::create_directories(base_);
-        host_.folder = fromUtf8(base_.string());
-    }
-    void TearDown() override { std::filesystem::remove_all(base_); }
+    void SetUp() override { host_.folder = temp_.path(); }
 
-    std::filesystem::path base_;
+    TempFolder temp_{"output_save_step"};
     FakeSaveHost host_;
     Image image_{true, 4, 3};
     CaptureInfo capture_{{10, 20, 4, 3}, {11, 21}, 3};

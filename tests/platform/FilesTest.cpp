@@ -1,27 +1,17 @@
 #include "platform/Files.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace fw {
 namespace {
 
-WideString scratchFolder() {
-    WideString root;
-#ifdef _WIN32
-    const char* temp = std::getenv("TEMP");
-    root = fromUtf8(temp ? temp : "C:\\");
-#else
-    const char* temp = std::getenv("TMPDIR");
-    root = replaceAll(fromUtf8(temp ? temp : "/tmp"), u"/", u"\\");
-#endif
-    return joinPath(root, u"fw-files-test");
-}
-
 TEST(FilesTest, AtomicWriteReplacesWholeFileAndKeepsOldOneOnFailure) {
-    WideString folder = scratchFolder();
+    TempFolder temp("files");
+    WideString folder = temp.path();
     ASSERT_TRUE(os::createFolder(joinPath(folder, u"a\\b")));
     WideString path = joinPath(folder, u"a\\b\\file.dat");
     ASSERT_TRUE(os::writeFileAtomic(path, "first", 5));
@@ -37,7 +27,8 @@ TEST(FilesTest, AtomicWriteReplacesWholeFileAndKeepsOldOneOnFailure) {
 }
 
 TEST(FilesTest, FolderCreationRefusesOverlongPathsAndExistenceTellsFilesFromFolders) {
-    WideString folder = scratchFolder();
+    TempFolder temp("files");
+    WideString folder = temp.path();
     ASSERT_TRUE(os::createFolder(folder));
     EXPECT_TRUE(os::folderExists(folder));
     EXPECT_FALSE(os::fileExists(folder));

@@ -1,9 +1,10 @@
 #include "resources/DataPack.h"
 #include "platform/Files.h"
 
+#include "support/TempFolder.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace fw {
@@ -104,9 +105,8 @@ TEST(DataPackTest, RefusesForeignShortTruncatedAndOversizedInput) {
 }
 
 TEST(DataPackTest, MountPrefersPackBesideTheExecutableThenDataFolder) {
-    const char* temp = std::getenv("TEMP") ? std::getenv("TEMP") : std::getenv("TMPDIR");
-    WideString root = replaceAll(fromUtf8(temp ? temp : "/tmp"), u"/", u"\\");
-    WideString exeFolder = joinPath(root, u"fw-pack-test");
+    TempFolder temp("pack");
+    WideString exeFolder = temp.path();
     ASSERT_TRUE(os::createFolder(joinPath(exeFolder, u"data")));
     Bytes inner = PackBuilder().group(u"inner", 0).bytes();
     Bytes beside = PackBuilder().group(u"beside", 0).bytes();

@@ -1,7 +1,7 @@
 #include "settings/SettingsModel.h"
-#include "TempFolder.h"
 #include "settings/Defaults.h"
 #include "settings/SettingKeys.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
