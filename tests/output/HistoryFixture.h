@@ -4,10 +4,10 @@
 #include "output/ScreenshotHistory.h"
 #include "platform/Files.h"
 #include "settings/SettingsModel.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <set>
 
@@ -50,21 +50,13 @@ public:
 class HistoryFixture : public testing::Test {
 protected:
     HistoryFixture() {
-        base_ = std::filesystem::temp_directory_path() /
-                ("fw-history-" +
-                 std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(base_);
-        std::filesystem::create_directories(base_ / "out");
-        folder = replaceAll(fromUtf8((base_ / "out").string()), u"/", u"\\");
+        os::createFolder(folder);
         host.settings.values.outputFolder = folder;
         history.setHost(&host);
         history.setFilePath(historyFile());
     }
-    ~HistoryFixture() override { std::filesystem::remove_all(base_); }
 
-    WideString historyFile() const {
-        return replaceAll(fromUtf8((base_ / "history.dat").string()), u"/", u"\\");
-    }
+    WideString historyFile() const { return joinPath(temp_.path(), u"history.dat"); }
     WideString pathOf(WideStringView name) const {
         return joinPath(folder, WideString(name) + u".png");
     }
@@ -87,8 +79,8 @@ protected:
         return entry;
     }
 
-    std::filesystem::path base_;
-    WideString folder;
+    TempFolder temp_{"history"};
+    WideString folder = joinPath(temp_.path(), u"out");
     TestHistoryHost host;
     ScreenshotHistory history;
 };
