@@ -2,6 +2,7 @@
 
 #include "app/AppHistory.h"
 #include "app/AppHost.h"
+#include "app/CaptureController.h"
 #include "app/Startup.h"
 #include "i18n/Translation.h"
 #include "platform/Files.h"
@@ -33,11 +34,15 @@ Application::Application(AppHost& host) : host_(host) {
     model_ = std::make_unique<SettingsModel>();
     model_->loadSettings(*settings_);
     windows_ = std::make_unique<WindowController>(*this);
+    model_->capture =
+        std::make_unique<CaptureController>(makeCaptureSystem(*this), model_->values, *this);
 }
 
 Application::~Application() {
     StopTimer(this, kDeferredStartupTimer);
     StopTimer(this, kHistoryWatchTimer);
+    // The pipeline reaches the windows through this object: it goes first.
+    model_->capture.reset();
     windows_.reset();
     model_.reset();
     settings_.reset();

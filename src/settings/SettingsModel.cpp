@@ -1,5 +1,6 @@
 #include "settings/SettingsModel.h"
 
+#include "app/CaptureController.h"
 #include "platform/Files.h"
 #include "platform/Registry.h"
 #include "platform/SpecialFolders.h"
@@ -74,6 +75,9 @@ SettingsModel::SettingsModel(SettingsEnvironment environment)
     values.externalEditorPath = environment_.defaultEditorPath;
 }
 
+SettingsModel::SettingsModel(SettingsModel&& other) noexcept = default;
+SettingsModel::~SettingsModel() = default;
+
 void SettingsModel::loadSettings(SettingsStore& store) {
     if (environment_.takeInstallerStatisticsConsent()) {
         store.set(keys::kIsSendEnable, SettingValue::boolean(true));
@@ -117,6 +121,8 @@ void SettingsModel::loadGeneral(const SettingsStore& store) {
     v.outputFileNamePattern = pattern.empty() ? WideString(kDefaultPattern) : pattern;
     v.outputFileNameCounterFormat =
         std::max(readInt32(store, keys::kOutputFileNameCounterFormat, 0), 1);
+    namePattern.setPattern(v.outputFileNamePattern);
+    namePattern.setCounterDigits(v.outputFileNameCounterFormat);
     v.autoCopyToClipboard = readBool(store, keys::kAutoCopyToClipboard, false);
     v.includeMouseCursor = readBool(store, keys::kIncludeMouseCursor, false);
     v.usePrintScreenKey = readBool(store, keys::kUsePrintScreenKey, true);

@@ -1,14 +1,18 @@
 #pragma once
 // The typed, in-memory copy of the settings the program acts on, loaded once
 // from the store with every repair applied and written back on save.
+#include "output/NamePattern.h"
 #include "output/ScreenshotHistory.h"
 #include "platform/WideString.h"
 #include "settings/SettingsStore.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace fw {
+
+class CaptureController;
 
 // What loading the settings needs from the system, replaceable in tests.
 struct SettingsEnvironment {
@@ -69,6 +73,8 @@ struct StatisticsValues {
 class SettingsModel {
 public:
     explicit SettingsModel(SettingsEnvironment environment = SettingsEnvironment::system());
+    SettingsModel(SettingsModel&& other) noexcept;
+    ~SettingsModel();
 
     // Reads every model key from the store and repairs out-of-range values;
     // consumes the installer's statistics consent first.
@@ -78,9 +84,12 @@ public:
 
     SettingsValues values;
     StatisticsValues statistics;
-    // The name pattern, capture controller, timer-mode state and statistics
-    // schedule join the model here.
+    // Keeps its counter across the captures of a run.
+    NamePattern namePattern;
+    // Set by the application once its windows exist.
+    std::unique_ptr<CaptureController> capture;
     ScreenshotHistory history;
+    // The timer-mode state and statistics schedule join the model here.
 
 private:
     void loadStatistics(SettingsStore& store);

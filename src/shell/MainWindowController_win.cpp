@@ -1,8 +1,11 @@
 #include "app/AppHost.h"
 #include "app/Application.h"
+#include "app/CaptureController.h"
 #include "platform/Win32.h"
 #include "settings/SettingKeys.h"
+#include "settings/SettingsModel.h"
 #include "settings/SettingsStore.h"
+#include "shell/GlobalHotkeys.h"
 #include "shell/WindowController.h"
 
 namespace fw {
@@ -54,12 +57,15 @@ MainWindowController::MainWindowController(Application& application)
         ::CreateWindowExW(WS_EX_APPWINDOW, kMainWindowClass, L"Framewing", WS_OVERLAPPEDWINDOW, x,
                           y, kDefaultWidth, kDefaultHeight, nullptr, nullptr, instance, this);
     application_.host().setMainWindowHandle(window_);
+    registerHotkeys();
 }
 
 MainWindowController::~MainWindowController() {
     if (application_.host().mainWindowHandle() == window_) {
         application_.host().setMainWindowHandle(nullptr);
     }
+    // Releases the keys while the window that holds them still exists.
+    hotkeys_.reset();
     if (window_) {
         HWND window = static_cast<HWND>(window_);
         ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -77,6 +83,42 @@ void MainWindowController::hide() {
 
 bool MainWindowController::isVisible() const {
     return ::IsWindowVisible(static_cast<HWND>(window_)) != 0;
+}
+
+void MainWindowController::toggle() {
+    if (isVisible()) {
+        hide();
+    } else {
+        bringToFront();
+    }
+}
+
+void MainWindowController::registerHotkeys() {
+    hotkeys_ = std::make_unique<GlobalHotkeys>(makeWindowHotkeyBackend(window_));
+    const SettingsStore& settings = application_.settings();
+    for (auto [id, key] : {std::pair{kHotkeyShowHide, keys::kHotkeyShowAndHide},
+                           std::pair{kHotkeyCapture, keys::kHotkeyCapture}}) {
+        const int64_t value = settings.get(key, SettingValue::int64(0)).toInt64();
+        if (value != 0) {
+            hotkeys_->registerHotkey(hotkeyFromValue(id, value));
+        }
+    }
+    hotkeys_->setPrintScreen(application_.model().values.usePrintScreenKey);
+}
+
+void MainWindowController::onHotkey(int32_t id) {
+    switch (actionForHotkey(id)) {
+    case HotkeyAction::ToggleMainWindow:
+        toggle();
+        break;
+    case HotkeyAction::StartCapture:
+        if (CaptureController* capture = application_.model().capture.get()) {
+            capture->StartCapture(static_cast<CaptureMode>(application_.model().values.mode));
+        }
+        break;
+    case HotkeyAction::None:
+        break;
+    }
 }
 
 void MainWindowController::bringToFront() {
@@ -100,9 +142,14 @@ void MainWindowController::onClose() {
     application_.exit();
 }
 
-bool MainWindowController::handleMessage(uint32_t message, uintptr_t, intptr_t lParam,
+bool MainWindowController::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
                                          intptr_t& result) {
     switch (message) {
+    case WM_HOTKEY:
+        // The identifier arrives in the low 32 bits, -2 included.
+        onHotkey(static_cast<int32_t>(static_cast<uint32_t>(wParam)));
+        result = 0;
+        return true;
     case WM_CLOSE:
         // exit() destroys this controller: nothing may touch it afterwards.
         onClose();

@@ -1,11 +1,13 @@
 #pragma once
 // The window controller: owns the main window controller, which owns the main
 // window, the global hotkeys and the notification-area icon.
+#include <cstdint>
 #include <memory>
 
 namespace fw {
 
 class Application;
+class GlobalHotkeys;
 
 class MainWindowController {
 public:
@@ -17,17 +19,24 @@ public:
     void show(bool maximized);
     void hide();
     bool isVisible() const;
+    void toggle();
     void* windowHandle() const { return window_; }
 
     // The window procedure's entry; returns true when the message was handled.
     bool handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result);
 
+    GlobalHotkeys& hotkeys() { return *hotkeys_; }
+
 private:
     void onClose();
     void bringToFront();
+    // Show/hide, capture, then PrintScreen when enabled; failures are silent.
+    void registerHotkeys();
+    void onHotkey(int32_t id);
 
     Application& application_;
     void* window_;
+    std::unique_ptr<GlobalHotkeys> hotkeys_;
 };
 
 class WindowController {

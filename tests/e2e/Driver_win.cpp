@@ -8,6 +8,8 @@
 #include <shellapi.h>
 
 #include <cstdlib>
+#include <iterator>
+#include <vector>
 
 namespace fw::e2e {
 
@@ -129,6 +131,134 @@ HWND Program::waitForWindow(const wchar_t* className, DWORD timeoutMs) const {
     HWND window = nullptr;
     waitUntil(timeoutMs, [&] { return (window = findWindow(className)) != nullptr; });
     return window;
+}
+
+} // namespace fw::e2e
+
+namespace fw::e2e {
+
+WideString desktopFolder() {
+    WideString folder;
+    os::specialFolderPath(os::SpecialFolder::Desktop, folder);
+    return folder;
+}
+
+void removeScreenshots() {
+    const WideString folder = desktopFolder();
+    for (const WideString& name : os::listFiles(folder)) {
+        if (startsWith(name, u"ScreenShot-")) {
+            os::deleteFile(joinPath(folder, name));
+        }
+    }
+}
+
+namespace {
+INPUT keyInput(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+} // namespace
+
+void pressKey(WORD key, std::initializer_list<WORD> modifiers) {
+    std::vector<INPUT> inputs;
+    for (WORD modifier : modifiers) {
+        inputs.push_back(keyInput(modifier, false));
+    }
+    inputs.push_back(keyInput(key, false));
+    inputs.push_back(keyInput(key, true));
+    for (auto it = std::rbegin(modifiers); it != std::rend(modifiers); ++it) {
+        inputs.push_back(keyInput(*it, true));
+    }
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void pumpMessages(DWORD milliseconds) {
+    const DWORD start = ::GetTickCount();
+    do {
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageW(&message);
+        }
+        ::Sleep(10);
+    } while (::GetTickCount() - start < milliseconds);
+}
+
+COLORREF patternColour(int x, int y) {
+    return RGB((x * 4) & 255, (y * 5) & 255, ((x ^ y) * 3) & 255);
+}
+
+namespace {
+
+LRESULT CALLBACK patternProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        return 1;
+    }
+    if (message != WM_PAINT) {
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    PAINTSTRUCT paint;
+    HDC dc = ::BeginPaint(window, &paint);
+    RECT client;
+    ::GetClientRect(window, &client);
+    const int width = client.right;
+    const int height = client.bottom;
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = patternColour(x, y);
+            pixels[static_cast<size_t>(y) * width + x] =
+                (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        }
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    ::SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info,
+                        DIB_RGB_COLORS);
+    ::EndPaint(window, &paint);
+    return 0;
+}
+
+} // namespace
+
+PatternWindow::PatternWindow(const Rect& r) : window_(nullptr), rect_(r) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = patternProcedure;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"FramewingTestPattern";
+    ::RegisterClassW(&windowClass);
+    window_ = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"FramewingTestPattern", L"",
+                                WS_POPUP | WS_VISIBLE, r.x, r.y, r.width, r.height, nullptr,
+                                nullptr, windowClass.hInstance, nullptr);
+    ::UpdateWindow(window_);
+    pumpMessages(300);
+}
+
+PatternWindow::~PatternWindow() {
+    ::DestroyWindow(window_);
+}
+
+int PatternWindow::mismatches(const Image& image, Point at) const {
+    if (at.x < 0 || at.y < 0 || at.x + rect_.width > image.width() ||
+        at.y + rect_.height > image.height()) {
+        return rect_.width * rect_.height;
+    }
+    int wrong = 0;
+    for (int y = 0; y < rect_.height; ++y) {
+        for (int x = 0; x < rect_.width; ++x) {
+            const uint8_t* p = image.pixel(at.x + x, at.y + y);
+            const COLORREF expected = patternColour(x, y);
+            wrong += p[2] != GetRValue(expected) || p[1] != GetGValue(expected) ||
+                     p[0] != GetBValue(expected);
+        }
+    }
+    return wrong;
 }
 
 } // namespace fw::e2e

@@ -1,6 +1,7 @@
 #pragma once
 // Drives the real program under Wine: starts it, finds its windows, sends input
 // and waits for it to end.
+#include "capture/Image.h"
 #include "platform/Handles_win.h"
 #include "platform/Win32.h"
 #include "settings/SettingValue.h"
@@ -24,6 +25,35 @@ void forgetSettings();
 // Writes config.dat with every default and the given values changed, as if a
 // previous run had saved them.
 void writeSettings(std::initializer_list<std::pair<WideStringView, SettingValue>> changes);
+
+// The desktop folder (the default output folder) and the screenshots in it.
+WideString desktopFolder();
+void removeScreenshots();
+
+// Presses and releases `key` with the modifier keys held, through SendInput.
+void pressKey(WORD key, std::initializer_list<WORD> modifiers = {});
+
+// Dispatches this thread's messages for `milliseconds`.
+void pumpMessages(DWORD milliseconds);
+
+// The colour the pattern window shows at (x, y) of its client area.
+COLORREF patternColour(int x, int y);
+
+// A topmost window without frame showing a known pattern at a screen rectangle.
+class PatternWindow {
+public:
+    explicit PatternWindow(const Rect& r);
+    PatternWindow(const PatternWindow&) = delete;
+    PatternWindow& operator=(const PatternWindow&) = delete;
+    ~PatternWindow();
+    HWND get() const { return window_; }
+    // Pixels of `image` at `at` that differ from the pattern.
+    int mismatches(const Image& image, Point at) const;
+
+private:
+    HWND window_;
+    Rect rect_;
+};
 
 class Program {
 public:

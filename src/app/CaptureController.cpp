@@ -1,0 +1,243 @@
+#include "app/CaptureController.h"
+
+#include "i18n/Translation.h"
+#include "platform/Files.h"
+#include "settings/SettingsModel.h"
+#include "ui/NativeDialogs.h"
+
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+
+bool isDriveLetter(char16_t c) {
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+// A rectangle whose right or bottom edge does not fit 32 bits cannot be saved.
+bool isUsable(const Image& image, const Rect& r) {
+    return !image.isEmpty() && !r.isEmpty() && static_cast<int64_t>(r.x) + r.width <= INT32_MAX &&
+           static_cast<int64_t>(r.y) + r.height <= INT32_MAX;
+}
+
+} // namespace
+
+WideString driveRootOf(WideStringView folder) {
+    const size_t colon = folder.rfind(u':');
+    if (colon == WideStringView::npos || colon == 0 || !isDriveLetter(folder[colon - 1])) {
+        return WideString();
+    }
+    return WideString{toUpperChar(folder[colon - 1]), u':', u'\\'};
+}
+
+bool hasEnoughFreeSpace(WideStringView folder, CaptureSystem& system) {
+    const WideString root = driveRootOf(folder);
+    if (root.empty() || (system.logicalDrives() & (1u << (root[0] - u'A'))) == 0) {
+        return false;
+    }
+    uint64_t bytes = 0;
+    return system.freeDiskSpace(root, bytes) && bytes > kMinimumFreeBytes;
+}
+
+int32_t clampCaptureDelay(int32_t milliseconds) {
+    return std::clamp(milliseconds, kMinCaptureDelayMs, kMaxCaptureDelayMs);
+}
+
+CaptureController::CaptureController(std::unique_ptr<CaptureSystem> system,
+                                     const SettingsValues& settings, TimerOwner& historyWatch)
+    : system_(std::move(system)), settings_(settings), historyWatch_(historyWatch) {}
+
+CaptureController::~CaptureController() = default;
+
+bool CaptureController::othersOpen() {
+    const int32_t open = system_->openWindowCount() + openNativeDialogCount();
+    return !(open == 0 || (open == 1 && system_->isMainWindowVisible()));
+}
+
+void CaptureController::StartCapture(CaptureMode mode) {
+    if (capturing_ || mode < CaptureMode::FullScreen || mode > CaptureMode::Timer || othersOpen()) {
+        return;
+    }
+    if (!hasEnoughFreeSpace(settings_.outputFolder, *system_)) {
+        system_->showMessage(translate(u"Not enough free disk space.", u"Messages"));
+        return;
+    }
+    if (mode == CaptureMode::Timer && timerMode_ == nullptr) {
+        return;
+    }
+    StopTimer(&historyWatch_, kHistoryWatchTimer);
+    mainWasHidden_ = !system_->isMainWindowVisible();
+    mode_ = mode;
+    setCaptureDelay(settings_.captureDelay);
+    playSound_ = settings_.playSound;
+    state_.mode = mode;
+    state_.includeCursor = settings_.includeMouseCursor;
+    state_.useWorkArea = settings_.fullScreenModeWorkArea;
+    selection_ = OverlaySelection{};
+    capturing_ = true;
+    system_->hideMainWindow();
+    switch (mode) {
+    case CaptureMode::FullScreen:
+        StartTimer(this, kFullScreenDelayTimer, captureDelay_);
+        break;
+    case CaptureMode::Window:
+    case CaptureMode::Region:
+        StartTimer(this, kOverlayDelayTimer, captureDelay_);
+        break;
+    default:
+        timerMode_->start();
+        break;
+    }
+}
+
+void CaptureController::OnTimer(int32_t identifier) {
+    switch (identifier) {
+    case kFullScreenDelayTimer:
+    case kSelectionDelayTimer:
+    case kTimerModeGrabTimer:
+        StopTimer(this, identifier);
+        Grab();
+        break;
+    case kOverlayDelayTimer:
+        StopTimer(this, identifier);
+        openOverlay();
+        break;
+    default:
+        break;
+    }
+}
+
+void CaptureController::openOverlay() {
+    state_.virtualScreen = system_->virtualScreen();
+    state_.frozenScreen = system_->grabVirtualScreen();
+    if (state_.frozenScreen.isEmpty() || !system_->showOverlay(state_)) {
+        CancelCapture();
+    }
+}
+
+void CaptureController::OnOverlayResult(OverlayResult result) {
+    if (!capturing_) {
+        return;
+    }
+    const bool accepted = result == OverlayResult::Accept &&
+                          ((mode_ == CaptureMode::Region && !selection_.region.isEmpty()) ||
+                           (mode_ == CaptureMode::Window && selection_.window != nullptr));
+    if (!accepted) {
+        CancelCapture();
+        return;
+    }
+    system_->hideOverlay();
+    StartTimer(this, kSelectionDelayTimer, captureDelay_);
+}
+
+void CaptureController::CancelCapture() {
+    system_->hideOverlay();
+    StopTimer(this, kFullScreenDelayTimer);
+    StopTimer(this, kOverlayDelayTimer);
+    StopTimer(this, kSelectionDelayTimer);
+    StopTimer(this, kTimerModeGrabTimer);
+    state_.frozenScreen = Image();
+    capturing_ = false;
+    restoreMainWindow();
+    StartTimer(&historyWatch_, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+}
+
+bool CaptureController::grabForMode() {
+    state_.virtualScreen = system_->virtualScreen();
+    const Rect& screen = state_.virtualScreen;
+    switch (mode_) {
+    case CaptureMode::FullScreen:
+    case CaptureMode::Timer: {
+        Image grab = system_->grabVirtualScreen();
+        Rect whole{0, 0, grab.width(), grab.height()};
+        const Rect work =
+            mode_ == CaptureMode::FullScreen && state_.useWorkArea && system_->monitorCount() == 1
+                ? system_->primaryWorkArea()
+                : Rect{};
+        if (!work.isEmpty()) {
+            const Rect inGrab{work.x - screen.x, work.y - screen.y, work.width, work.height};
+            storeResult(state_, inGrab, crop(grab, inGrab));
+        } else {
+            storeResult(state_, whole, grab);
+        }
+        return true;
+    }
+    case CaptureMode::Window:
+        storeResult(state_, selection_.windowRect,
+                    system_->grabWindow(selection_.window, selection_.windowRect));
+        return true;
+    case CaptureMode::Region: {
+        // The fresh grab must not show the cursor that drew the selection.
+        const Point kept = system_->cursorPosition();
+        system_->moveCursor(kCursorParking);
+        system_->pause(kRegionSettleMs);
+        Image grab = system_->grabVirtualScreen();
+        system_->moveCursor(kept);
+        storeResult(state_, selection_.region, crop(grab, selection_.region));
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void CaptureController::Grab() {
+    CaptureInfo info;
+    info.cursor = system_->cursorPosition();
+    info.mode = static_cast<int32_t>(mode_);
+    system_->captureCursor(state_);
+    state_.frozenScreen = Image();
+    if (grabForMode() && isUsable(state_.resultImage, state_.resultRect)) {
+        info.rect = state_.resultRect;
+        playSound(u"shot");
+        system_->saveScreenshot(state_.resultImage, info);
+    }
+    state_.resultImage = Image();
+    state_.cursorImage = Image();
+    if (mode_ == CaptureMode::Timer && timerMode_ != nullptr && timerMode_->hasRepeatsLeft()) {
+        timerMode_->scheduleNextCountdown();
+        return;
+    }
+    FinishCapture();
+}
+
+bool CaptureController::timerModeCountdownEnded() {
+    if (!capturing_) {
+        return false;
+    }
+    if (!hasEnoughFreeSpace(settings_.outputFolder, *system_)) {
+        system_->showMessage(translate(u"Not enough free disk space.", u"Messages"));
+        FinishCapture();
+        return false;
+    }
+    StartTimer(this, kTimerModeGrabTimer, kTimerModeGrabDelayMs);
+    return true;
+}
+
+void CaptureController::FinishCapture() {
+    capturing_ = false;
+    restoreMainWindow();
+    system_->saveHistory();
+    StartTimer(&historyWatch_, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+}
+
+void CaptureController::restoreMainWindow() {
+    // A main window that was hidden before the capture is not forced into view.
+    if (!mainWasHidden_) {
+        system_->showMainWindow();
+    }
+}
+
+void CaptureController::playSound(WideStringView name) {
+    if (!playSound_) {
+        return;
+    }
+    const WideString folder = joinPath(joinPath(system_->programFolder(), u"data"), u"sounds");
+    const WideString path = joinPath(folder, WideString(name) + u".wav");
+    if (system_->fileExists(path)) {
+        system_->playSound(path);
+    }
+}
+
+} // namespace fw

@@ -1,0 +1,107 @@
+#pragma once
+// The capture pipeline: carries one capture from its trigger through the
+// capture delay, the selection overlay and the grab to the saved file, and back
+// to idle. It runs on the user-interface thread; every wait is a toolkit timer
+// whose handler stops it before acting.
+#include "app/CaptureSystem.h"
+#include "capture/CaptureMode.h"
+#include "capture/ScreenCapture.h"
+#include "ui/TimerService.h"
+
+#include <memory>
+
+namespace fw {
+
+struct SettingsValues;
+
+// Free-space rule shared with the timer mode: the output folder's drive
+// ("C:\" from the letter before its last colon) must be a logical drive with
+// more than 100 MiB available. A path without a drive letter fails.
+constexpr uint64_t kMinimumFreeBytes = 100ull * 1024 * 1024;
+WideString driveRootOf(WideStringView folder);
+bool hasEnoughFreeSpace(WideStringView folder, CaptureSystem& system);
+
+// The capture delay is kept within these bounds whatever the settings say.
+constexpr int32_t kMinCaptureDelayMs = 200;
+constexpr int32_t kMaxCaptureDelayMs = 1000;
+int32_t clampCaptureDelay(int32_t milliseconds);
+
+// What the overlay picked; reset at the start of every capture.
+struct OverlaySelection {
+    Rect region; // in frozen-screen coordinates
+    void* window = nullptr;
+    Rect windowRect; // screen coordinates
+    Point savedCursor;
+    bool hasSavedCursor = false;
+};
+
+enum class OverlayResult : int32_t { Accept = 1, Cancel = 2 };
+
+// The timer mode's series, driven by the pipeline between its grabs.
+class TimerModeRunner {
+public:
+    virtual ~TimerModeRunner() = default;
+    virtual void start() = 0;
+    virtual bool hasRepeatsLeft() const = 0;
+    virtual void scheduleNextCountdown() = 0;
+};
+
+class CaptureController : public TimerOwner {
+public:
+    static constexpr int32_t kFullScreenDelayTimer = 2000;
+    static constexpr int32_t kTimerModeGrabTimer = 2001;
+    static constexpr int32_t kOverlayDelayTimer = 2002;
+    static constexpr int32_t kSelectionDelayTimer = 2005;
+    static constexpr int32_t kTimerModeGrabDelayMs = 10;
+    static constexpr int32_t kHistoryWatchTimer = 2006;
+    static constexpr int32_t kHistoryWatchIntervalMs = 3000;
+    static constexpr Point kCursorParking{10000, -10000};
+    static constexpr int32_t kRegionSettleMs = 200;
+
+    // `settings` is read at every start; `historyWatch` owns timer 2006.
+    CaptureController(std::unique_ptr<CaptureSystem> system, const SettingsValues& settings,
+                      TimerOwner& historyWatch);
+    ~CaptureController() override;
+
+    // Entry of every trigger; ignored while a capture runs, while another
+    // window or dialog of the program is open, and for an unknown mode.
+    void StartCapture(CaptureMode mode);
+    void OnOverlayResult(OverlayResult result);
+    void CancelCapture();
+    void OnTimer(int32_t identifier) override;
+
+    // The timer mode's countdown reached zero: false (and the message shown,
+    // the capture ended) when the free-space test fails.
+    bool timerModeCountdownEnded();
+    void setTimerMode(TimerModeRunner* runner) { timerMode_ = runner; }
+
+    bool isCapturing() const { return capturing_; }
+    CaptureMode mode() const { return mode_; }
+    int32_t captureDelay() const { return captureDelay_; }
+    void setCaptureDelay(int32_t milliseconds) { captureDelay_ = clampCaptureDelay(milliseconds); }
+    OverlaySelection& selection() { return selection_; }
+    CaptureState& state() { return state_; }
+
+private:
+    bool othersOpen();
+    void openOverlay();
+    void Grab();
+    bool grabForMode();
+    void FinishCapture();
+    void restoreMainWindow();
+    void playSound(WideStringView name);
+
+    std::unique_ptr<CaptureSystem> system_;
+    const SettingsValues& settings_;
+    TimerOwner& historyWatch_;
+    TimerModeRunner* timerMode_ = nullptr;
+    bool capturing_ = false;
+    bool mainWasHidden_ = false;
+    CaptureMode mode_ = CaptureMode::FullScreen;
+    int32_t captureDelay_ = kMinCaptureDelayMs;
+    bool playSound_ = true;
+    OverlaySelection selection_;
+    CaptureState state_;
+};
+
+} // namespace fw

@@ -1,0 +1,117 @@
+#include "app/AppHost.h"
+#include "app/Application.h"
+#include "app/CaptureSaveHost.h"
+#include "app/CaptureSystem.h"
+#include "capture/ScreenCapture.h"
+#include "platform/Files.h"
+#include "platform/Sound.h"
+#include "platform/Win32.h"
+#include "settings/SettingsModel.h"
+#include "shell/WindowController.h"
+
+#include <algorithm>
+
+namespace fw {
+
+namespace {
+
+// Small helper windows of the toolkit that may stay open during a capture.
+bool isTransientWindowClass(WideStringView name) {
+    for (WideStringView transient : {u"UIMenu", u"UIToolTip", u"UIBalloonTip"}) {
+        if (endsWith(name, transient)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+BOOL CALLBACK countVisibleWindow(HWND window, LPARAM context) {
+    wchar_t name[256] = {};
+    const int length = ::GetClassNameW(window, name, 255);
+    if (::IsWindowVisible(window) &&
+        !isTransientWindowClass(fromWide(name, static_cast<size_t>(std::max(length, 0))))) {
+        ++*reinterpret_cast<int32_t*>(context);
+    }
+    return TRUE;
+}
+
+class WindowsCaptureSystem : public CaptureSystem {
+public:
+    explicit WindowsCaptureSystem(Application& application)
+        : application_(application),
+          saveHost_(application.model(), [this](WideStringView text) { showMessage(text); }) {}
+
+    int32_t openWindowCount() override {
+        int32_t count = 0;
+        // Every window of the program belongs to the user-interface thread.
+        ::EnumThreadWindows(::GetCurrentThreadId(), countVisibleWindow,
+                            reinterpret_cast<LPARAM>(&count));
+        return count;
+    }
+    bool isMainWindowVisible() override {
+        MainWindowController* main = mainWindow();
+        return main != nullptr && main->isVisible();
+    }
+    void showMainWindow() override {
+        if (MainWindowController* main = mainWindow()) {
+            main->show(false);
+        }
+    }
+    void hideMainWindow() override {
+        if (MainWindowController* main = mainWindow()) {
+            main->hide();
+        }
+    }
+    void showMessage(WideStringView text) override {
+        const WideString shown(text);
+        ::MessageBoxW(nullptr, wide(shown), wide(application_.host().displayName()),
+                      MB_OK | MB_ICONEXCLAMATION);
+    }
+
+    uint32_t logicalDrives() override { return ::GetLogicalDrives(); }
+    bool freeDiskSpace(WideStringView root, uint64_t& bytes) override {
+        return os::freeDiskSpace(root, bytes);
+    }
+
+    Rect virtualScreen() override { return os::virtualScreenRect(); }
+    int32_t monitorCount() override { return os::monitorCount(); }
+    Rect primaryWorkArea() override { return os::primaryWorkArea(); }
+    Image grabVirtualScreen() override { return os::grabVirtualScreen(); }
+    // Until window capture with transparency exists, the window as the screen shows it.
+    Image grabWindow(void*, const Rect& r) override { return os::grabScreenRect(r); }
+    void captureCursor(CaptureState& state) override { fw::captureCursor(state); }
+    Point cursorPosition() override { return os::cursorPosition(); }
+    void moveCursor(Point position) override { ::SetCursorPos(position.x, position.y); }
+    void pause(int32_t milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
+
+    // The selection overlay does not exist yet: window and region captures end
+    // at once instead of waiting for a selection that cannot come.
+    bool showOverlay(CaptureState&) override { return false; }
+    void hideOverlay() override {}
+
+    WideString programFolder() override { return application_.host().executableFolder(); }
+    bool fileExists(WideStringView path) override { return os::fileExists(path); }
+    void playSound(WideStringView path) override { os::playSoundFile(path); }
+
+    SaveResult saveScreenshot(const Image& image, const CaptureInfo& capture) override {
+        return fw::saveScreenshot(image, capture, saveHost_);
+    }
+    void saveHistory() override { application_.model().history.save(); }
+
+private:
+    MainWindowController* mainWindow() {
+        WindowController* windows = application_.windows();
+        return windows ? windows->mainWindow() : nullptr;
+    }
+
+    Application& application_;
+    CaptureSaveHost saveHost_;
+};
+
+} // namespace
+
+std::unique_ptr<CaptureSystem> makeCaptureSystem(Application& application) {
+    return std::make_unique<WindowsCaptureSystem>(application);
+}
+
+} // namespace fw

@@ -1,0 +1,193 @@
+#include "app/CaptureController.h"
+#include "settings/SettingsModel.h"
+#include "ui/NativeDialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace fw {
+namespace {
+
+class FakeSystem : public CaptureSystem {
+public:
+    int32_t windows = 1;
+    bool mainVisible = true;
+    uint32_t drives = 1u << 2; // C:
+    uint64_t freeBytes = 1ull << 40;
+    int32_t monitors = 1;
+    Rect work{0, 0, 8, 5};
+    bool overlay = true;
+    bool soundFileExists = true;
+    std::vector<WideString> messages;
+    std::vector<WideString> sounds;
+    std::vector<Image> saved;
+    std::vector<Point> cursorMoves;
+
+    int32_t openWindowCount() override { return windows; }
+    bool isMainWindowVisible() override { return mainVisible; }
+    void showMainWindow() override { mainVisible = true; }
+    void hideMainWindow() override { mainVisible = false; }
+    void showMessage(WideStringView text) override { messages.emplace_back(text); }
+    uint32_t logicalDrives() override { return drives; }
+    bool freeDiskSpace(WideStringView root, uint64_t& bytes) override {
+        bytes = freeBytes;
+        return root == u"C:\\";
+    }
+    Rect virtualScreen() override { return Rect{0, 0, 8, 6}; }
+    int32_t monitorCount() override { return monitors; }
+    Rect primaryWorkArea() override { return work; }
+    Image grabVirtualScreen() override { return Image(true, 8, 6); }
+    Image grabWindow(void*, const Rect& r) override { return Image(true, r.width, r.height); }
+    void captureCursor(CaptureState&) override {}
+    Point cursorPosition() override { return Point{3, 4}; }
+    void moveCursor(Point position) override { cursorMoves.push_back(position); }
+    void pause(int32_t) override {}
+    bool showOverlay(CaptureState&) override { return overlay; }
+    void hideOverlay() override {}
+    WideString programFolder() override { return u"C:\\Program"; }
+    bool fileExists(WideStringView) override { return soundFileExists; }
+    void playSound(WideStringView path) override { sounds.emplace_back(path); }
+    SaveResult saveScreenshot(const Image& image, const CaptureInfo&) override {
+        saved.push_back(image);
+        return SaveResult::Saved;
+    }
+    void saveHistory() override {}
+};
+
+class HistoryWatch : public TimerOwner {
+    void OnTimer(int32_t) override {}
+};
+
+class CaptureControllerTest : public ::testing::Test {
+protected:
+    CaptureControllerTest() {
+        auto owned = std::make_unique<FakeSystem>();
+        system = owned.get();
+        settings.outputFolder = u"c:\\Shots";
+        controller = std::make_unique<CaptureController>(std::move(owned), settings, watch);
+    }
+    bool running(int32_t timer) { return timerService().isRunning(controller.get(), timer); }
+    // Lets a running timer expire, as the message loop would.
+    void expire(int32_t timer) {
+        ASSERT_TRUE(running(timer)) << timer;
+        controller->OnTimer(timer);
+        EXPECT_FALSE(running(timer)) << timer;
+    }
+
+    SettingsValues settings;
+    HistoryWatch watch;
+    FakeSystem* system = nullptr;
+    std::unique_ptr<CaptureController> controller;
+};
+
+TEST_F(CaptureControllerTest, FullScreenWaitsTheClampedDelayOnATimerAndSavesOnce) {
+    for (auto [configured, used] : {std::pair{0, 200}, {50, 200}, {5000, 1000}, {700, 700}}) {
+        settings.captureDelay = configured;
+        controller->StartCapture(CaptureMode::FullScreen);
+        EXPECT_EQ(controller->captureDelay(), used);
+        EXPECT_FALSE(system->mainVisible);
+        EXPECT_FALSE(timerService().isRunning(&watch, CaptureController::kHistoryWatchTimer));
+        // A second trigger while the first waits changes nothing.
+        controller->StartCapture(CaptureMode::FullScreen);
+        EXPECT_TRUE(system->saved.empty());
+        expire(CaptureController::kFullScreenDelayTimer);
+        ASSERT_EQ(system->saved.size(), 1u);
+        EXPECT_EQ(system->saved[0].width(), 8);
+        EXPECT_FALSE(controller->isCapturing());
+        EXPECT_TRUE(system->mainVisible);
+        EXPECT_TRUE(timerService().isRunning(&watch, CaptureController::kHistoryWatchTimer));
+        system->saved.clear();
+    }
+    EXPECT_EQ(system->sounds, std::vector<WideString>(4, u"C:\\Program\\data\\sounds\\shot.wav"));
+}
+
+TEST_F(CaptureControllerTest, OtherOpenWindowsOrDialogsBlockTheTrigger) {
+    struct Case {
+        int32_t windows;
+        bool mainVisible;
+        bool starts;
+    } cases[] = {{0, false, true}, {1, true, true}, {1, false, false}, {2, true, false}};
+    for (const Case& c : cases) {
+        system->windows = c.windows;
+        system->mainVisible = c.mainVisible;
+        controller->StartCapture(CaptureMode::FullScreen);
+        EXPECT_EQ(controller->isCapturing(), c.starts) << c.windows << c.mainVisible;
+        controller->CancelCapture();
+    }
+    system->windows = 1;
+    system->mainVisible = true;
+    runNativeDialog([&] { controller->StartCapture(CaptureMode::FullScreen); });
+    EXPECT_FALSE(controller->isCapturing());
+    controller->StartCapture(static_cast<CaptureMode>(7));
+    EXPECT_FALSE(controller->isCapturing());
+}
+
+TEST_F(CaptureControllerTest, FreeSpaceMustExceedOneHundredMebibytesOnALocalDrive) {
+    system->freeBytes = 104857600;
+    controller->StartCapture(CaptureMode::FullScreen);
+    EXPECT_FALSE(controller->isCapturing());
+    EXPECT_EQ(system->messages, std::vector<WideString>{u"Not enough free disk space."});
+    EXPECT_TRUE(system->mainVisible);
+
+    system->freeBytes = 104857601;
+    EXPECT_TRUE(hasEnoughFreeSpace(u"C:\\Shots", *system));
+    for (const char16_t* refused : {u"\\\\server\\share\\shots", u"D:\\Shots", u":\\x", u""}) {
+        EXPECT_FALSE(hasEnoughFreeSpace(refused, *system)) << toUtf8(refused);
+    }
+    EXPECT_EQ(driveRootOf(u"\\\\?\\d:\\a"), u"D:\\");
+    settings.outputFolder = u"\\\\server\\share";
+    controller->StartCapture(CaptureMode::FullScreen);
+    EXPECT_FALSE(controller->isCapturing());
+    EXPECT_EQ(system->messages.size(), 2u);
+}
+
+TEST_F(CaptureControllerTest, OverlayOutcomes) {
+    // Without an overlay the capture ends at once and the main window returns.
+    system->overlay = false;
+    controller->StartCapture(CaptureMode::Region);
+    expire(CaptureController::kOverlayDelayTimer);
+    EXPECT_FALSE(controller->isCapturing());
+    EXPECT_TRUE(system->mainVisible);
+
+    system->overlay = true;
+    for (CaptureMode mode : {CaptureMode::Region, CaptureMode::Window}) {
+        controller->StartCapture(mode);
+        expire(CaptureController::kOverlayDelayTimer);
+        controller->OnOverlayResult(OverlayResult::Accept); // nothing picked
+        EXPECT_FALSE(controller->isCapturing());
+    }
+    controller->StartCapture(CaptureMode::Region);
+    expire(CaptureController::kOverlayDelayTimer);
+    controller->selection().region = Rect{2, 1, 4, 3};
+    controller->OnOverlayResult(OverlayResult::Accept);
+    expire(CaptureController::kSelectionDelayTimer);
+    ASSERT_EQ(system->saved.size(), 1u);
+    EXPECT_EQ(system->saved[0].width(), 4);
+    EXPECT_EQ(system->saved[0].height(), 3);
+    // The cursor is parked off screen for the grab and put back.
+    EXPECT_EQ(system->cursorMoves, (std::vector<Point>{{10000, -10000}, {3, 4}}));
+}
+
+TEST_F(CaptureControllerTest, WorkAreaOnlyWithOneMonitorAndNothingSavedWhenEmpty) {
+    settings.fullScreenModeWorkArea = true;
+    settings.playSound = false;
+    for (auto [monitors, height] : {std::pair{1, 5}, {2, 6}}) {
+        system->monitors = monitors;
+        controller->StartCapture(CaptureMode::FullScreen);
+        expire(CaptureController::kFullScreenDelayTimer);
+        ASSERT_EQ(system->saved.size(), 1u);
+        EXPECT_EQ(system->saved[0].height(), height);
+        system->saved.clear();
+    }
+    system->monitors = 1;
+    system->work = Rect{6, 0, 4, 4}; // reaches past the grab
+    controller->StartCapture(CaptureMode::FullScreen);
+    expire(CaptureController::kFullScreenDelayTimer);
+    EXPECT_TRUE(system->saved.empty());
+    EXPECT_FALSE(controller->isCapturing());
+    EXPECT_TRUE(system->sounds.empty());
+}
+
+} // namespace
+} // namespace fw
