@@ -69,8 +69,10 @@ public:
 
     // One round of the file watch: drops entries whose file vanished, rereads
     // changed files once no other program holds them, reports a new date.
+    // The caller runs it only while the screenshot list is on screen.
     void watchFiles();
-    // Moves the screenshot files into `folder` where their names are free.
+    // Makes `folder` the output folder and moves the screenshot files there
+    // where their names are free.
     size_t moveFilesTo(WideStringView folder);
 
     const std::list<HistoryEntry>& entries() const { return entries_; }

@@ -20,9 +20,8 @@ protected:
     }
     void TearDown() override { removeScreenshots(); }
 
-    void start(bool historyEnable = true) {
-        writeSettings({{keys::kCloseToNotificationArea, SettingValue::boolean(false)},
-                       {keys::kHistoryEnable, SettingValue::boolean(historyEnable)}});
+    void start() {
+        writeSettings({{keys::kCloseToNotificationArea, SettingValue::boolean(false)}});
         ASSERT_TRUE(program.start(joinPath(distFolder(), u"Framewing.exe")));
         main = program.waitForWindow(kMainWindowClass, 10000);
         ASSERT_NE(main, nullptr);
@@ -95,16 +94,6 @@ TEST_F(HistoryTest, EarlierScreenshotsAreLoadedAndKept) {
     ASSERT_EQ(records(file).size(), 1u);
     EXPECT_EQ(file, bytes);
     os::deleteFile(entry.location.path());
-}
-
-TEST_F(HistoryTest, WithTheHistoryOffTheRunsScreenshotsGoAtExit) {
-    start(false);
-    pressKey(VK_SNAPSHOT);
-    ASSERT_TRUE(waitUntil(10000, [&] { return os::fileExists(shot(1)); }));
-    ASSERT_TRUE(waitUntil(5000, [&] { return ::IsWindowVisible(main) != 0; }));
-    close();
-    EXPECT_FALSE(os::fileExists(shot(1)));
-    EXPECT_FALSE(os::fileExists(historyFile()));
 }
 
 } // namespace
