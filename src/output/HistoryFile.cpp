@@ -12,6 +12,18 @@ namespace {
 
 constexpr uint8_t kMagic[4] = {'P', 'A', 'K', 'F'};
 
+class VectorSink : public HistorySink {
+public:
+    explicit VectorSink(std::vector<uint8_t>& out) : out_(out) {}
+    void write(const void* data, size_t size) override {
+        const auto* bytes = static_cast<const uint8_t*>(data);
+        out_.insert(out_.end(), bytes, bytes + size);
+    }
+
+private:
+    std::vector<uint8_t>& out_;
+};
+
 void appendInt(std::vector<uint8_t>& out, int32_t value) {
     const auto bits = static_cast<uint32_t>(value);
     for (int shift = 0; shift < 32; shift += 8) {
@@ -75,9 +87,11 @@ int32_t knownMode(int32_t mode) {
                : static_cast<int32_t>(CaptureMode::Unknown);
 }
 
-void appendHistoryRecord(std::vector<uint8_t>& out, const HistoryEntry& entry) {
-    appendString(out, entry.location.name);
-    appendString(out, entry.location.extension);
+void writeHistoryRecord(HistorySink& sink, const HistoryEntry& entry) {
+    std::vector<uint8_t> fields;
+    fields.reserve(128);
+    appendString(fields, entry.location.name);
+    appendString(fields, entry.location.extension);
     const CaptureTime& t = entry.time;
     const Rect& r = entry.rect;
     // Only 32-bit thumbnails are stored; their rows carry no padding, so the
@@ -86,11 +100,11 @@ void appendHistoryRecord(std::vector<uint8_t>& out, const HistoryEntry& entry) {
     const Image& thumbnail = entry.thumbnail.bitsPerPixel() == 32 ? entry.thumbnail : none;
     for (int32_t value : {t.year, t.month, t.day, t.hour, t.minute, t.second, t.millisecond,
                           entry.mode, r.x, r.y, r.width, r.height, entry.cursor.x, entry.cursor.y,
-                          thumbnail.width(), thumbnail.height()}) {
-        appendInt(out, value);
+                          thumbnail.width(), thumbnail.height(), thumbnail.byteSize()}) {
+        appendInt(fields, value);
     }
-    appendInt(out, thumbnail.byteSize());
-    out.insert(out.end(), thumbnail.pixels(), thumbnail.pixels() + thumbnail.byteSize());
+    sink.write(fields.data(), fields.size());
+    sink.write(thumbnail.pixels(), static_cast<size_t>(thumbnail.byteSize()));
 }
 
 bool isStorable(const HistoryEntry& entry) {
@@ -98,37 +112,53 @@ bool isStorable(const HistoryEntry& entry) {
            toUtf8(entry.location.extension).size() <= kMaxHistoryString;
 }
 
-std::vector<uint8_t> encodeHistory(const std::list<HistoryEntry>& oldestFirst) {
-    size_t size = 12;
-    int32_t count = 0;
-    for (const HistoryEntry& entry : oldestFirst) {
-        size += 128 + static_cast<size_t>(entry.thumbnail.byteSize());
-        count += isStorable(entry) ? 1 : 0;
-    }
-    std::vector<uint8_t> out(kMagic, kMagic + sizeof(kMagic));
-    out.reserve(size);
-    appendInt(out, 0);
-    appendInt(out, count);
+void writeHistory(HistorySink& sink, const std::list<HistoryEntry>& oldestFirst) {
+    std::vector<uint8_t> header(kMagic, kMagic + sizeof(kMagic));
+    appendInt(header, 0);
+    appendInt(header, static_cast<int32_t>(
+                          std::count_if(oldestFirst.begin(), oldestFirst.end(), isStorable)));
+    sink.write(header.data(), header.size());
     for (auto it = oldestFirst.rbegin(); it != oldestFirst.rend(); ++it) {
         if (isStorable(*it)) {
-            appendHistoryRecord(out, *it);
+            writeHistoryRecord(sink, *it);
         }
     }
+}
+
+std::vector<uint8_t> encodeHistory(const std::list<HistoryEntry>& oldestFirst) {
+    size_t size = 12;
+    for (const HistoryEntry& entry : oldestFirst) {
+        size += 128 + static_cast<size_t>(entry.thumbnail.byteSize());
+    }
+    std::vector<uint8_t> out;
+    out.reserve(size);
+    VectorSink sink(out);
+    writeHistory(sink, oldestFirst);
     return out;
 }
 
-Image HistoryRecord::thumbnail() const {
-    Image image(true, thumbnailWidth, thumbnailHeight);
-    if (!image.isEmpty() && static_cast<size_t>(image.byteSize()) == pixels.size()) {
-        std::memcpy(image.pixels(), pixels.data(), pixels.size());
-        return image;
+bool HistoryReader::MemorySource::read(void* data, size_t size) {
+    if (size > bytes_.size()) {
+        return false;
     }
-    return Image();
+    if (size > 0) {
+        std::memcpy(data, bytes_.data(), size);
+    }
+    bytes_ = bytes_.subspan(size);
+    return true;
 }
 
-HistoryReader::HistoryReader(std::span<const uint8_t> file) : file_(file) {
-    std::span<const uint8_t> magic;
-    if (!take(sizeof(kMagic), magic) || !std::equal(magic.begin(), magic.end(), kMagic)) {
+HistoryReader::HistoryReader(HistorySource& source) : source_(source) {
+    readHeader();
+}
+
+HistoryReader::HistoryReader(std::span<const uint8_t> file) : memory_(file), source_(memory_) {
+    readHeader();
+}
+
+void HistoryReader::readHeader() {
+    uint8_t magic[sizeof(kMagic)];
+    if (!take(magic, sizeof(magic)) || !std::equal(magic, magic + sizeof(magic), kMagic)) {
         fail(HistoryReadStatus::Foreign);
         return;
     }
@@ -168,24 +198,19 @@ bool HistoryReader::next(HistoryRecord& record) {
     return true;
 }
 
-bool HistoryReader::take(size_t size, std::span<const uint8_t>& bytes) {
+bool HistoryReader::take(void* data, size_t size) {
     if (status_ != HistoryReadStatus::Reading) {
         return false;
     }
-    if (size > file_.size() - offset_) {
-        return fail(HistoryReadStatus::Truncated);
-    }
-    bytes = file_.subspan(offset_, size);
-    offset_ += size;
-    return true;
+    return source_.read(data, size) || fail(HistoryReadStatus::Truncated);
 }
 
 bool HistoryReader::takeInt(int32_t& value) {
-    std::span<const uint8_t> bytes;
-    if (!take(4, bytes)) {
+    uint8_t bytes[4];
+    if (!take(bytes, sizeof(bytes))) {
         return false;
     }
-    value = readInt(bytes.data());
+    value = readInt(bytes);
     return true;
 }
 
@@ -197,11 +222,11 @@ bool HistoryReader::takeString(WideString& text) {
     if (length < 0 || static_cast<uint32_t>(length) > kMaxHistoryString) {
         return fail(HistoryReadStatus::BadString);
     }
-    std::span<const uint8_t> bytes;
-    if (!take(static_cast<size_t>(length), bytes)) {
+    char bytes[kMaxHistoryString];
+    if (!take(bytes, static_cast<size_t>(length))) {
         return false;
     }
-    text = fromUtf8(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    text = fromUtf8(std::string_view(bytes, static_cast<size_t>(length)));
     return true;
 }
 
@@ -216,9 +241,23 @@ bool HistoryReader::takeThumbnail(HistoryRecord& record) {
     if (!inRange(width) || !inRange(height) || size != width * height * 4) {
         return fail(HistoryReadStatus::BadThumbnail);
     }
-    record.thumbnailWidth = width;
-    record.thumbnailHeight = height;
-    return take(static_cast<size_t>(size), record.pixels);
+    record.thumbnail = Image();
+    if (size == 0) {
+        return true;
+    }
+    // Checked before allocating, so that a lying file costs no memory.
+    if (static_cast<uint64_t>(size) > source_.remaining()) {
+        return fail(HistoryReadStatus::Truncated);
+    }
+    Image thumbnail(true, width, height);
+    if (thumbnail.isEmpty()) {
+        return fail(HistoryReadStatus::BadThumbnail);
+    }
+    if (!take(thumbnail.pixels(), static_cast<size_t>(size))) {
+        return false;
+    }
+    record.thumbnail = std::move(thumbnail);
+    return true;
 }
 
 bool HistoryReader::fail(HistoryReadStatus status) {

@@ -36,15 +36,30 @@ Image makeThumbnail(const Image& screenshot);
 // A mode outside full screen .. timer is unknown.
 int32_t knownMode(int32_t mode);
 
-// Appends one record in the file's layout.
-void appendHistoryRecord(std::vector<uint8_t>& out, const HistoryEntry& entry);
+// Where a history file is written to, and read from: a file or memory.
+class HistorySink {
+public:
+    virtual ~HistorySink() = default;
+    virtual void write(const void* data, size_t size) = 0;
+};
+class HistorySource {
+public:
+    virtual ~HistorySource() = default;
+    // Exactly `size` bytes; false when fewer remain or reading fails.
+    virtual bool read(void* data, size_t size) = 0;
+    virtual uint64_t remaining() const = 0;
+};
+
 // False when a string is longer than a reader accepts; such an entry is left
 // out of the file rather than making every older record after it unreadable.
 bool isStorable(const HistoryEntry& entry);
+// Writes one record in the file's layout.
+void writeHistoryRecord(HistorySink& sink, const HistoryEntry& entry);
 // The whole file for entries given oldest first (the file lists them newest first).
+void writeHistory(HistorySink& sink, const std::list<HistoryEntry>& oldestFirst);
 std::vector<uint8_t> encodeHistory(const std::list<HistoryEntry>& oldestFirst);
 
-// One record as stored; `pixels` points into the buffer the reader was given.
+// One record as stored.
 struct HistoryRecord {
     WideString name;
     WideString extension;
@@ -52,12 +67,7 @@ struct HistoryRecord {
     int32_t mode = 0;
     Rect rect;
     Point cursor;
-    int32_t thumbnailWidth = 0;
-    int32_t thumbnailHeight = 0;
-    std::span<const uint8_t> pixels;
-
-    // The stored thumbnail as a 32-bit image with alpha; empty when it has no pixels.
-    Image thumbnail() const;
+    Image thumbnail; // 32-bit with alpha; empty when the record has no pixels
 };
 
 enum class HistoryReadStatus {
@@ -70,10 +80,13 @@ enum class HistoryReadStatus {
 };
 
 // Reads records one by one; the first fault stops it for good, so that every
-// record handed out is whole and consistent and nothing is read past the buffer.
+// record handed out is whole and consistent and nothing is read past the end.
 class HistoryReader {
 public:
+    explicit HistoryReader(HistorySource& source);
     explicit HistoryReader(std::span<const uint8_t> file);
+    HistoryReader(const HistoryReader&) = delete;
+    HistoryReader& operator=(const HistoryReader&) = delete;
 
     // False at the end or at a fault; status() tells which.
     bool next(HistoryRecord& record);
@@ -82,14 +95,25 @@ public:
     uint32_t count() const { return count_; }
 
 private:
-    bool take(size_t size, std::span<const uint8_t>& bytes);
+    class MemorySource : public HistorySource {
+    public:
+        explicit MemorySource(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+        bool read(void* data, size_t size) override;
+        uint64_t remaining() const override { return bytes_.size(); }
+
+    private:
+        std::span<const uint8_t> bytes_;
+    };
+
+    void readHeader();
+    bool take(void* data, size_t size);
     bool takeInt(int32_t& value);
     bool takeString(WideString& text);
     bool takeThumbnail(HistoryRecord& record);
     bool fail(HistoryReadStatus status);
 
-    std::span<const uint8_t> file_;
-    size_t offset_ = 0;
+    MemorySource memory_{{}};
+    HistorySource& source_;
     uint32_t count_ = 0;
     uint32_t read_ = 0;
     HistoryReadStatus status_ = HistoryReadStatus::Reading;

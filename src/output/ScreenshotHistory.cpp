@@ -1,6 +1,7 @@
 #include "output/ScreenshotHistory.h"
 #include "output/ImageFile.h"
 #include "platform/FileAccess.h"
+#include "platform/FileStream.h"
 #include "platform/Files.h"
 #include "settings/SettingsModel.h"
 
@@ -15,6 +16,25 @@ namespace {
 bool hasFile(const HistoryEntry& entry) {
     return !entry.location.name.empty() || !entry.location.extension.empty();
 }
+
+class FileSource : public HistorySource {
+public:
+    explicit FileSource(os::FileReader& file) : file_(file) {}
+    bool read(void* data, size_t size) override { return file_.read(data, size); }
+    uint64_t remaining() const override { return file_.remaining(); }
+
+private:
+    os::FileReader& file_;
+};
+
+class FileSink : public HistorySink {
+public:
+    explicit FileSink(os::FileWriter& file) : file_(file) {}
+    void write(const void* data, size_t size) override { file_.write(data, size); }
+
+private:
+    os::FileWriter& file_;
+};
 
 } // namespace
 
@@ -57,15 +77,16 @@ size_t ScreenshotHistory::load() {
     }
     SettingsModel& model = host_->model();
     lastWatchDate_ = host_->now();
-    Bytes file;
-    if (!model.values.historyEnable || !os::readFile(filePath_, file) || file.empty()) {
+    os::FileReader file;
+    if (!model.values.historyEnable || !file.open(filePath_) || file.size() == 0) {
         return 0;
     }
     std::unordered_set<WideString> paths;
     for (const HistoryEntry& entry : entries_) {
         paths.insert(entry.location.path());
     }
-    HistoryReader reader(file);
+    FileSource source(file);
+    HistoryReader reader(source);
     HistoryRecord record;
     size_t loaded = 0;
     while (reader.next(record)) {
@@ -97,7 +118,7 @@ bool ScreenshotHistory::loadRecord(const HistoryRecord& record,
     // A changed file that cannot be decoded keeps its old thumbnail and time, so
     // that the file watch tries it again.
     if (!changed || !refresh(entry, written, false)) {
-        entry.thumbnail = record.thumbnail();
+        entry.thumbnail = record.thumbnail;
         if (knowsWritten && !changed) {
             entry.time = written;
         }
@@ -128,9 +149,22 @@ bool ScreenshotHistory::save() const {
     if (!host_ || !host_->model().values.historyEnable) {
         return true;
     }
-    const std::vector<uint8_t> bytes = encodeHistory(entries_);
     os::createFolder(parentFolder(filePath_));
-    return os::writeFileAtomic(filePath_, bytes.data(), bytes.size());
+    // Written beside the file and put in its place in one step, so that a
+    // crash or a full disk never leaves a damaged history behind.
+    const WideString temp = os::atomicTempPath(filePath_);
+    os::FileWriter file;
+    bool written = file.create(temp);
+    if (written) {
+        FileSink sink(file);
+        writeHistory(sink, entries_);
+        written = file.finish();
+    }
+    if (!written || !os::replaceFile(temp, filePath_)) {
+        os::deleteFile(temp);
+        return false;
+    }
+    return true;
 }
 
 void ScreenshotHistory::prune(bool atExit) {

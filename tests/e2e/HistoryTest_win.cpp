@@ -64,7 +64,7 @@ TEST_F(HistoryTest, CapturesEnterTheFileAndVanishedScreenshotsLeaveIt) {
     EXPECT_EQ(record.extension, u"png");
     EXPECT_EQ(record.mode, 1);
     EXPECT_EQ(record.rect.width, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    EXPECT_EQ(std::max(record.thumbnailWidth, record.thumbnailHeight), kThumbnailSide);
+    EXPECT_EQ(std::max(record.thumbnail.width(), record.thumbnail.height()), kThumbnailSide);
 
     ASSERT_TRUE(waitUntil(5000, [&] { return ::IsWindowVisible(main) != 0; }));
     ASSERT_TRUE(os::deleteFile(shot(1)));

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         entry.mode = record.mode;
         entry.rect = record.rect;
         entry.cursor = record.cursor;
-        entry.thumbnail = record.thumbnail();
+        entry.thumbnail = record.thumbnail;
         entries.push_front(std::move(entry));
     }
     const std::vector<uint8_t> written = fw::encodeHistory(entries);
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     while (again.next(record)) {
         if (entry == entries.rend() || record.name != entry->location.name ||
             record.time != entry->time || record.rect != entry->rect ||
-            record.pixels.size() != static_cast<size_t>(entry->thumbnail.byteSize())) {
+            record.thumbnail.byteSize() != entry->thumbnail.byteSize()) {
             std::abort();
         }
         ++entry;

@@ -52,9 +52,8 @@ TEST(HistoryRecord, ExactBytesOfOneRecord) {
         putInt(expected, value);
     }
     expected.insert(expected.end(), pixel, pixel + 4);
-    std::vector<uint8_t> record;
-    appendHistoryRecord(record, entry);
-    EXPECT_EQ(record, expected);
+    const std::vector<uint8_t> file = encodeHistory({entry});
+    EXPECT_EQ(std::vector<uint8_t>(file.begin() + 12, file.end()), expected);
 }
 
 TEST_F(HistoryTest, RoundTripKeepsOldestFirstAndWritesNewestFirst) {
