@@ -10,6 +10,7 @@
 #include "settings/SettingsModel.h"
 #include "settings/SettingsStore.h"
 #include "shell/WindowController.h"
+#include "stats/StatisticsSchedule.h"
 
 #include <cstdlib>
 
@@ -43,6 +44,7 @@ Application::~Application() {
     StopTimer(this, kHistoryWatchTimer);
     // The pipeline reaches the windows through this object: it goes first.
     model_->capture.reset();
+    statistics_.reset();
     windows_.reset();
     model_.reset();
     settings_.reset();
@@ -55,6 +57,8 @@ void Application::start() {
     StartTimer(this, kDeferredStartupTimer, deferredStartupDelay(std::rand() % 32768));
     startHistory();
     StartTimer(this, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+    statistics_ = makeStatisticsSchedule(model_->statistics, userAgent());
+    statistics_->begin();
 }
 
 bool Application::saveSettings() {

@@ -12,6 +12,7 @@ class AppHost;
 class HistoryHost;
 class SettingsModel;
 class SettingsStore;
+class StatisticsSchedule;
 class WindowController;
 
 class Application : public TimerOwner {
@@ -50,6 +51,8 @@ private:
     std::unique_ptr<SettingsModel> model_;
     std::unique_ptr<WindowController> windows_;
     std::unique_ptr<HistoryHost> historyHost_;
+    // Works on the model's counters: destroyed before the model.
+    std::unique_ptr<StatisticsSchedule> statistics_;
 };
 
 // The published application, or null outside its lifetime.

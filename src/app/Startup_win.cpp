@@ -1,7 +1,9 @@
 #include "app/AppHost.h"
 #include "app/Application.h"
 #include "app/Startup.h"
+#include "platform/Thread.h"
 #include "resources/DataPack.h"
+#include "resources/StyleResources.h"
 
 namespace fw {
 
@@ -17,9 +19,11 @@ int runFramewing() {
         return -1;
     }
     host.copyAboutNames();
-    if (!mountDataPack(u"data") || !loadStartupStyle(u"default", host.executableFolder())) {
+    if (!mountDataPack(u"data") || !loadStyleResources(u"default")) {
         return -1;
     }
+    // Worker threads announce their start and end to this window.
+    os::ThreadMonitor threadMonitor;
     int exitCode = 0;
     {
         Application application(host);

@@ -47,6 +47,7 @@ public:
     int32_t shareCount() const { return shared_ ? shared_->load() : 0; }
 
     // The buffer is shared, so constness of the Image does not protect pixels.
+    // row() and pixel() do not check their arguments.
     uint8_t* pixels() const { return pixels_; }
     uint8_t* row(int32_t y) const { return pixels_ + static_cast<intptr_t>(y) * stride_; }
     uint8_t* pixel(int32_t x, int32_t y) const { return row(y) + x * bytesPerPixel_; }

@@ -38,7 +38,10 @@ void resetScreenState(CaptureState& state) {
 }
 
 void freezeScreen(CaptureState& state) {
-    state.frozenScreen = os::grabVirtualScreen();
+    // The frozen image and the rectangle it maps to must agree even when a
+    // monitor came or went since the capture started.
+    state.virtualScreen = os::virtualScreenRect();
+    state.frozenScreen = os::grabScreenRect(state.virtualScreen);
     state.dimmedScreen = dimmed(state.frozenScreen);
 }
 
@@ -90,19 +93,22 @@ void markMonitorCoverage(Image& grab, int32_t x, int32_t y, const std::vector<Re
     if (!grab.hasAlpha()) {
         return;
     }
-    bool cleared = false;
+    std::vector<Rect> covered;
     for (const Rect& monitor : monitors) {
-        if (monitor.isEmpty()) {
-            continue;
+        if (!monitor.isEmpty()) {
+            covered.push_back(Rect{monitor.x - x, monitor.y - y, monitor.width, monitor.height});
         }
-        if (!cleared) {
-            setAlpha(grab, Rect{0, 0, grab.width(), grab.height()}, 0);
-            cleared = true;
-        }
-        setAlpha(grab, Rect{monitor.x - x, monitor.y - y, monitor.width, monitor.height}, 255);
     }
-    if (!cleared) {
+    if (covered.empty()) {
         setAlpha(grab, Rect{0, 0, grab.width(), grab.height()}, 255);
+        return;
+    }
+    // Row by row, so that each row is cleared and marked while it is in the cache.
+    for (int32_t row = 0; row < grab.height(); ++row) {
+        setAlpha(grab, Rect{0, row, grab.width(), 1}, 0);
+        for (const Rect& monitor : covered) {
+            setAlpha(grab, intersect(monitor, Rect{0, row, grab.width(), 1}), 255);
+        }
     }
 }
 

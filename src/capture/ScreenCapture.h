@@ -27,7 +27,8 @@ struct CaptureState {
 // Start of a capture: the current virtual screen, no cursor.
 void resetScreenState(CaptureState& state);
 
-// Grabs the virtual screen into frozenScreen and its dimmed copy.
+// Grabs the virtual screen into frozenScreen and its dimmed copy, and sets
+// virtualScreen to the rectangle grabbed.
 void freezeScreen(CaptureState& state);
 
 // With includeCursor set, takes the cursor image (with shadow where the system

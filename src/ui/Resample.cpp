@@ -170,13 +170,14 @@ Image nearest(const Image& source, int32_t width, int32_t height) {
         return target;
     }
     const int32_t bytes = source.bytesPerPixel();
+    // Product first, then the division: exact multiples must not round down.
     std::vector<int32_t> columns(static_cast<size_t>(width));
     for (int32_t x = 0; x < width; ++x) {
-        columns[x] = static_cast<int32_t>(x * (static_cast<double>(source.width()) / width));
+        columns[x] = static_cast<int32_t>(static_cast<double>(x) * source.width() / width);
     }
     for (int32_t y = 0; y < height; ++y) {
         const uint8_t* from =
-            source.row(static_cast<int32_t>(y * (static_cast<double>(source.height()) / height)));
+            source.row(static_cast<int32_t>(static_cast<double>(y) * source.height() / height));
         uint8_t* to = target.row(y);
         for (int32_t x = 0; x < width; ++x, to += bytes) {
             std::copy_n(from + columns[x] * bytes, bytes, to);

@@ -35,11 +35,6 @@ TEST(ImageOpsTest, DimmingOfOpaqueTransparentAndPartlyTransparentPixels) {
     Image rgb(false, 1, 1);
     put(rgb, 0, 0, {200, 100, 10, 0});
     EXPECT_EQ(at(dimmed(rgb), 0, 0), (Pixel{152, 76, 7, 255}));
-
-    // A light colour over a dark pixel moves the channels up.
-    uint8_t pixel[4] = {0, 255, 128, 255};
-    composeOver(pixel, true, 0x80FFFFFFu);
-    EXPECT_EQ((Pixel{pixel[0], pixel[1], pixel[2], pixel[3]}), (Pixel{128, 255, 191, 255}));
 }
 
 TEST(ImageOpsTest, AlphaFromTwoBackgrounds) {

@@ -1,0 +1,14 @@
+#include "platform/Gdiplus_win.h"
+
+namespace fw {
+
+bool startGdiplus() {
+    static const bool started = [] {
+        Gdiplus::GdiplusStartupInput input;
+        ULONG_PTR token = 0;
+        return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
+    }();
+    return started;
+}
+
+} // namespace fw

@@ -1,0 +1,11 @@
+#include "resources/PngDecoder.h"
+
+#include "output/ImageFile.h"
+
+namespace fw {
+
+Image decodePng(std::span<const uint8_t> bytes) {
+    return loadImageFromMemory(bytes.data(), bytes.size());
+}
+
+} // namespace fw
