@@ -42,9 +42,9 @@ Application::Application(AppHost& host) : host_(host) {
 Application::~Application() {
     StopTimer(this, kDeferredStartupTimer);
     StopTimer(this, kHistoryWatchTimer);
+    statistics_.reset();
     // The pipeline reaches the windows through this object: it goes first.
     model_->capture.reset();
-    statistics_.reset();
     windows_.reset();
     model_.reset();
     settings_.reset();

@@ -1,4 +1,5 @@
 #include "output/ImageFile.h"
+#include "output/PngEncoder.h"
 #include "platform/Files.h"
 #include "platform/Handles_win.h"
 #include "platform/Win32.h"
@@ -137,6 +138,12 @@ bool saveImage(WideStringView path, const Image& image) {
         return false;
     }
     const Image& written = isOpaque(image) ? withoutAlpha(image) : image;
+    if (lowerExtensionOf(path) == u"png") {
+        // The system's PNG encoder takes several times as long, and the
+        // write is most of the time between a capture and its file.
+        const std::vector<uint8_t> png = encodePng(written);
+        return !png.empty() && os::writeFileAtomic(path, png.data(), png.size());
+    }
     WideString target(path);
     WideString temp = os::atomicTempPath(target);
     if (!encode(written, *codec, temp) || !os::replaceFile(temp, target)) {

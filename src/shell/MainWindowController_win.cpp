@@ -6,6 +6,7 @@
 #include "settings/SettingsModel.h"
 #include "settings/SettingsStore.h"
 #include "shell/GlobalHotkeys.h"
+#include "shell/HotkeySettings.h"
 #include "shell/WindowController.h"
 
 namespace fw {
@@ -95,15 +96,8 @@ void MainWindowController::toggle() {
 
 void MainWindowController::registerHotkeys() {
     hotkeys_ = std::make_unique<GlobalHotkeys>(makeWindowHotkeyBackend(window_));
-    const SettingsStore& settings = application_.settings();
-    for (auto [id, key] : {std::pair{kHotkeyShowHide, keys::kHotkeyShowAndHide},
-                           std::pair{kHotkeyCapture, keys::kHotkeyCapture}}) {
-        const int64_t value = settings.get(key, SettingValue::int64(0)).toInt64();
-        if (value != 0) {
-            hotkeys_->registerHotkey(hotkeyFromValue(id, value));
-        }
-    }
-    hotkeys_->setPrintScreen(application_.model().values.usePrintScreenKey);
+    registerStartupHotkeys(*hotkeys_, application_.settings(),
+                           application_.model().values.usePrintScreenKey);
 }
 
 void MainWindowController::onHotkey(int32_t id) {

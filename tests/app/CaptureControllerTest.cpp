@@ -189,5 +189,42 @@ TEST_F(CaptureControllerTest, WorkAreaOnlyWithOneMonitorAndNothingSavedWhenEmpty
     EXPECT_TRUE(system->sounds.empty());
 }
 
+class FakeTimerMode : public TimerModeRunner {
+public:
+    int started = 0;
+    int repeats = 1;
+    int scheduled = 0;
+    void start() override { ++started; }
+    bool hasRepeatsLeft() const override { return repeats > 0; }
+    void scheduleNextCountdown() override {
+        ++scheduled;
+        --repeats;
+    }
+};
+
+TEST_F(CaptureControllerTest, TimerModeRepeatsUntilItsSeriesOrTheDiskEnds) {
+    controller->StartCapture(CaptureMode::Timer); // no timer mode: nothing starts
+    EXPECT_FALSE(controller->isCapturing());
+    FakeTimerMode timerMode;
+    controller->setTimerMode(&timerMode);
+    controller->StartCapture(CaptureMode::Timer);
+    EXPECT_EQ(timerMode.started, 1);
+    for (int shot = 1; shot <= 2; ++shot) {
+        ASSERT_TRUE(controller->timerModeCountdownEnded());
+        expire(CaptureController::kTimerModeGrabTimer);
+        EXPECT_EQ(system->saved.size(), static_cast<size_t>(shot));
+    }
+    EXPECT_EQ(timerMode.scheduled, 1);
+    EXPECT_FALSE(controller->isCapturing());
+
+    timerMode.repeats = 3;
+    controller->StartCapture(CaptureMode::Timer);
+    system->freeBytes = 1000;
+    EXPECT_FALSE(controller->timerModeCountdownEnded());
+    EXPECT_FALSE(running(CaptureController::kTimerModeGrabTimer));
+    EXPECT_FALSE(controller->isCapturing());
+    EXPECT_EQ(system->messages.size(), 1u);
+}
+
 } // namespace
 } // namespace fw
