@@ -52,13 +52,20 @@ public:
         MainWindowController* main = mainWindow();
         return main != nullptr && main->isVisible();
     }
+    // Coming back, the main window takes the focus only if it had it: a
+    // capture by hotkey leaves the user in the program they were using.
     void showMainWindow() override {
         if (MainWindowController* main = mainWindow()) {
-            main->show(false);
+            HWND window = static_cast<HWND>(main->windowHandle());
+            ::ShowWindow(window, SW_SHOWNA);
+            if (wasForeground_) {
+                ::SetForegroundWindow(window);
+            }
         }
     }
     void hideMainWindow() override {
         if (MainWindowController* main = mainWindow()) {
+            wasForeground_ = ::GetForegroundWindow() == main->windowHandle();
             main->hide();
         }
     }
@@ -106,6 +113,7 @@ private:
 
     Application& application_;
     CaptureSaveHost saveHost_;
+    bool wasForeground_ = false;
 };
 
 } // namespace

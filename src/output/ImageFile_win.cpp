@@ -137,13 +137,14 @@ bool saveImage(WideStringView path, const Image& image) {
     if (codec == nullptr || image.isEmpty() || !gdiplusReady()) {
         return false;
     }
-    const Image& written = isOpaque(image) ? withoutAlpha(image) : image;
+    const bool opaque = isOpaque(image);
     if (lowerExtensionOf(path) == u"png") {
         // The system's PNG encoder takes several times as long, and the
         // write is most of the time between a capture and its file.
-        const std::vector<uint8_t> png = encodePng(written);
+        const std::vector<uint8_t> png = encodePng(image, !opaque);
         return !png.empty() && os::writeFileAtomic(path, png.data(), png.size());
     }
+    const Image& written = opaque ? withoutAlpha(image) : image;
     WideString target(path);
     WideString temp = os::atomicTempPath(target);
     if (!encode(written, *codec, temp) || !os::replaceFile(temp, target)) {

@@ -44,12 +44,12 @@ void putChunk(std::vector<uint8_t>& out, const char* type, const uint8_t* data, 
     putBigEndian(out, crc32Of(out.data() + start, out.size() - start));
 }
 
-// One row in PNG byte order (RGB or RGBA, straight alpha).
-void convertRow(const Image& image, int32_t y, uint8_t* to) {
+// One row in PNG byte order: RGB (`bpp` 3) or RGBA with straight alpha.
+void convertRow(const Image& image, int32_t y, int bpp, uint8_t* to) {
     const uint8_t* from = image.row(y);
-    const int32_t bpp = image.bytesPerPixel();
+    const int32_t step = image.bytesPerPixel();
     const bool unpremultiply = image.hasAlpha() && image.premultiplied();
-    for (int32_t x = 0; x < image.width(); ++x, from += bpp, to += bpp) {
+    for (int32_t x = 0; x < image.width(); ++x, from += step, to += bpp) {
         to[0] = from[2];
         to[1] = from[1];
         to[2] = from[0];
@@ -94,12 +94,12 @@ uint32_t crc32Of(const uint8_t* data, size_t size, uint32_t crc) {
     return c ^ 0xFFFFFFFFu;
 }
 
-std::vector<uint8_t> encodePng(const Image& image) {
+std::vector<uint8_t> encodePng(const Image& image, bool keepAlpha) {
     std::vector<uint8_t> out;
     if (image.isEmpty()) {
         return out;
     }
-    const int bpp = image.bytesPerPixel();
+    const int bpp = image.hasAlpha() && keepAlpha ? 4 : 3;
     const size_t rowLength = static_cast<size_t>(image.width()) * static_cast<size_t>(bpp);
     std::vector<uint8_t> filtered;
     filtered.reserve((rowLength + 1) * static_cast<size_t>(image.height()));
@@ -108,7 +108,7 @@ std::vector<uint8_t> encodePng(const Image& image) {
     uint8_t* above = rows.data() + rowLength;
     std::memset(above, 0, rowLength);
     for (int32_t y = 0; y < image.height(); ++y) {
-        convertRow(image, y, row);
+        convertRow(image, y, bpp, row);
         filterRow(row, above, rowLength, bpp, scratch.data(), scratch.data() + rowLength, filtered);
         std::swap(row, above);
     }

@@ -10,8 +10,9 @@
 namespace fw {
 
 // 24-bit images become RGB, 32-bit images RGBA with straight alpha (a
-// premultiplied image is converted back). Empty for the empty image.
-std::vector<uint8_t> encodePng(const Image& image);
+// premultiplied image is converted back), or RGB without `keepAlpha`, which
+// saves copying an opaque capture first. Empty for the empty image.
+std::vector<uint8_t> encodePng(const Image& image, bool keepAlpha = true);
 
 // The chunk checksum, exposed for tests.
 uint32_t crc32Of(const uint8_t* data, size_t size, uint32_t crc = 0);

@@ -30,6 +30,9 @@ protected:
         main = program.waitForWindow(kMainWindowClass, 10000);
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(waitUntil(5000, [&] { return ::IsWindowVisible(main) != 0; }));
+        // Wine re-reads the X keyboard state when the new window takes the
+        // focus; modifiers sent before that could be forgotten.
+        pumpMessages(300);
     }
 
     static WideString shot(int n) {

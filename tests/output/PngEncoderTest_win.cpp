@@ -51,6 +51,11 @@ TEST(PngEncoderTest, SystemDecoderReadsBackEveryKindOfContent) {
         alpha.pixels()[i] = static_cast<uint8_t>(i % 251 < 200 ? 77 : random());
     }
     EXPECT_EQ(wrongPixels(alpha), 0);
+    // An opaque capture is written as RGB straight from its 32-bit pixels.
+    const std::vector<uint8_t> rgb = encodePng(alpha, false);
+    const Image decoded = loadImageFromMemory(rgb.data(), rgb.size());
+    ASSERT_FALSE(decoded.hasAlpha());
+    EXPECT_EQ(std::memcmp(decoded.pixel(96, 32), alpha.pixel(96, 32), 3), 0);
     EXPECT_EQ(wrongPixels(Image(false, 1, 1)), 0);
     EXPECT_EQ(wrongPixels(Image(true, 1, 300)), 0);
     EXPECT_TRUE(encodePng(Image()).empty());
