@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/AppHistory.h"
 #include "app/AppHost.h"
 #include "app/CaptureController.h"
 #include "app/Startup.h"
@@ -54,6 +55,7 @@ Application::~Application() {
 void Application::start() {
     windows_->start();
     StartTimer(this, kDeferredStartupTimer, deferredStartupDelay(std::rand() % 32768));
+    startHistory();
     StartTimer(this, kHistoryWatchTimer, kHistoryWatchIntervalMs);
     statistics_ = makeStatisticsSchedule(model_->statistics, userAgent());
     statistics_->begin();
@@ -66,6 +68,7 @@ bool Application::saveSettings() {
 
 void Application::exit() {
     windows_->hideMainWindow();
+    finishHistory();
     saveSettings();
     StopTimer(this, kHistoryWatchTimer);
     // The main window may be handling the close that led here: its handler
@@ -78,6 +81,8 @@ void Application::OnTimer(int32_t identifier) {
     if (identifier == kDeferredStartupTimer) {
         StopTimer(this, kDeferredStartupTimer);
         deferredStartup();
+    } else if (identifier == kHistoryWatchTimer) {
+        watchHistory();
     }
 }
 
@@ -93,6 +98,32 @@ void Application::deferredStartup() {
         windows_->showMainWindow(maximized.toBool());
     }
     model_->statistics.numRuns++;
+}
+
+void Application::startHistory() {
+    historyHost_ = std::make_unique<AppHistoryHost>(*this);
+    ScreenshotHistory& history = model_->history;
+    history.setHost(historyHost_.get());
+    history.setFilePath(joinPath(settings_->folderPath(), u"history.dat"));
+    history.load();
+    history.prune(false);
+    history.moveFilesTo(model_->values.outputFolder);
+}
+
+void Application::watchHistory() {
+    MainWindowController* main = windows_->mainWindow();
+    if (!main || !main->isVisible() || model_->history.empty()) {
+        return;
+    }
+    // Stopped while it works, so that a slow round never queues another one.
+    StopTimer(this, kHistoryWatchTimer);
+    model_->history.watchFiles();
+    StartTimer(this, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+}
+
+void Application::finishHistory() {
+    model_->history.prune(true);
+    model_->history.save();
 }
 
 } // namespace fw

@@ -9,6 +9,7 @@
 namespace fw {
 
 class AppHost;
+class HistoryHost;
 class SettingsModel;
 class SettingsStore;
 class StatisticsSchedule;
@@ -38,6 +39,9 @@ public:
 
 private:
     void deferredStartup();
+    void startHistory();
+    void watchHistory();
+    void finishHistory();
 
     AppHost& host_;
     DefaultsList defaults_;
@@ -46,6 +50,7 @@ private:
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<SettingsModel> model_;
     std::unique_ptr<WindowController> windows_;
+    std::unique_ptr<HistoryHost> historyHost_;
     // Works on the model's counters: destroyed before the model.
     std::unique_ptr<StatisticsSchedule> statistics_;
 };

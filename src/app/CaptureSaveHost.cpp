@@ -28,7 +28,9 @@ void CaptureSaveHost::countScreenshot() {
     model_.statistics.outTotalScreenshots++;
 }
 
-void CaptureSaveHost::addToHistory(const SavedScreenshot& /*shot*/) {}
+void CaptureSaveHost::addToHistory(const SavedScreenshot& shot) {
+    model_.history.add(historyEntryOf(shot));
+}
 
 void CaptureSaveHost::showMessage(WideStringView text) {
     showMessage_(text);

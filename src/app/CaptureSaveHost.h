@@ -19,8 +19,6 @@ public:
     bool autoCopyToClipboard() const override;
     NamePattern& namePattern() override;
     void countScreenshot() override;
-    // The hook where the screenshot history takes the new entry; nothing is
-    // recorded until the history is part of the model.
     void addToHistory(const SavedScreenshot& shot) override;
     void showMessage(WideStringView text) override;
 

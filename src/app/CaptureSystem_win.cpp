@@ -103,8 +103,7 @@ public:
     SaveResult saveScreenshot(const Image& image, const CaptureInfo& capture) override {
         return fw::saveScreenshot(image, capture, saveHost_);
     }
-    // The hook where the screenshot history writes its file after a capture.
-    void saveHistory() override {}
+    void saveHistory() override { application_.model().history.save(); }
 
 private:
     MainWindowController* mainWindow() {

@@ -57,6 +57,11 @@ bool readFile(WideStringView path, Bytes& contents) {
     if (fd < 0) {
         return false;
     }
+    // One allocation for the whole file instead of regrowing per chunk.
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
+        contents.reserve(static_cast<size_t>(info.st_size));
+    }
     uint8_t buffer[65536];
     bool ok = true;
     while (true) {

@@ -66,6 +66,11 @@ bool readFile(WideStringView path, Bytes& contents) {
     if (!file) {
         return false;
     }
+    // One allocation for the whole file instead of regrowing per chunk.
+    LARGE_INTEGER size{};
+    if (::GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) {
+        contents.reserve(static_cast<size_t>(size.QuadPart));
+    }
     uint8_t buffer[65536];
     while (true) {
         DWORD got = 0;

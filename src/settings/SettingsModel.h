@@ -2,6 +2,7 @@
 // The typed, in-memory copy of the settings the program acts on, loaded once
 // from the store with every repair applied and written back on save.
 #include "output/NamePattern.h"
+#include "output/ScreenshotHistory.h"
 #include "platform/WideString.h"
 #include "settings/SettingsStore.h"
 
@@ -87,8 +88,8 @@ public:
     NamePattern namePattern;
     // Set by the application once its windows exist.
     std::unique_ptr<CaptureController> capture;
-    // The timer-mode state, statistics schedule and screenshot history join
-    // the model here.
+    ScreenshotHistory history;
+    // The timer-mode state and statistics schedule join the model here.
 
 private:
     void loadStatistics(SettingsStore& store);

@@ -1,0 +1,10 @@
+#include "app/AppHistory.h"
+#include "app/Application.h"
+
+namespace fw {
+
+SettingsModel& AppHistoryHost::model() {
+    return application_.model();
+}
+
+} // namespace fw

@@ -1,0 +1,75 @@
+#include "output/HistoryText.h"
+#include "i18n/Translation.h"
+
+#include <array>
+
+namespace fw {
+
+namespace {
+
+constexpr WideStringView kMainWindow = u"MainWindow";
+constexpr WideStringView kToolTips = u"MainWindow/ToolTips";
+
+constexpr std::array<WideStringView, 12> kMonthNames = {
+    u"January", u"February", u"March",     u"April",   u"May",      u"June",
+    u"July",    u"August",   u"September", u"October", u"November", u"December"};
+
+constexpr std::array<WideStringView, 4> kModeNames = {u"Full screen", u"Window", u"Region",
+                                                      u"Timer"};
+
+// The number with leading zeros up to `digits`; a minus sign goes in front.
+WideString padded(int32_t value, size_t digits) {
+    WideString text = toWide(value < 0 ? -static_cast<int64_t>(value) : value);
+    if (text.size() < digits) {
+        text.insert(0, digits - text.size(), u'0');
+    }
+    return value < 0 ? u"-" + text : text;
+}
+
+WideString labelled(WideStringView label, WideStringView value) {
+    return translate(label, kToolTips) + u" " + WideString(value);
+}
+
+} // namespace
+
+WideString dateCaption(const CaptureTime& time, const CaptureTime& today) {
+    if (sameDate(time, today)) {
+        return translate(u"Today", kMainWindow);
+    }
+    if (julianDayNumber(today) - julianDayNumber(time) == 1) {
+        return translate(u"Yesterday", kMainWindow);
+    }
+    // Digits first: a month's name may itself hold "dd" or "yyyy".
+    WideString caption = translate(u"dd ^ yyyy", kMainWindow);
+    caption = replaceAll(caption, u"dd", padded(time.day, 2));
+    caption = replaceAll(caption, u"yyyy", padded(time.year, 4));
+    const bool knownMonth = time.month >= 1 && time.month <= 12;
+    const WideString month =
+        knownMonth ? translate(kMonthNames[static_cast<size_t>(time.month - 1)], kMainWindow)
+                   : WideString();
+    return fillPlaceholder(caption, month);
+}
+
+WideString dateTimeText(const CaptureTime& time) {
+    return padded(time.year, 4) + u"/" + padded(time.month, 2) + u"/" + padded(time.day, 2) + u" " +
+           padded(time.hour, 2) + u":" + padded(time.minute, 2) + u":" + padded(time.second, 2);
+}
+
+WideString modeLabel(int32_t mode) {
+    const int32_t known = knownMode(mode);
+    if (known == 0) {
+        return u"-";
+    }
+    return translate(kModeNames[static_cast<size_t>(known - 1)], kMainWindow);
+}
+
+WideString entryTooltip(const HistoryEntry& entry) {
+    const WideString dimensions = toWide(entry.rect.width) + u" x " + toWide(entry.rect.height);
+    return labelled(u"File name:", entry.location.name) + u"\n" +
+           labelled(u"File format:", toUpperCase(entry.location.extension)) + u"\n" +
+           labelled(u"Dimensions:", dimensions) + u"\n" +
+           labelled(u"Date:", dateTimeText(entry.time)) + u"\n" +
+           labelled(u"Mode:", modeLabel(entry.mode));
+}
+
+} // namespace fw
