@@ -1,5 +1,6 @@
 #include "resources/Skin.h"
 
+#include "xml/CharClass.h"
 #include "xml/XmlDocument.h"
 
 #include <algorithm>
@@ -8,23 +9,7 @@
 namespace fw {
 
 int32_t parseResourceInt(WideStringView text) {
-    size_t i = 0;
-    while (i < text.size() &&
-           (text[i] == u' ' || text[i] == u'\t' || text[i] == u'\r' || text[i] == u'\n')) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        value = std::min<int64_t>(value * 10 + (text[i] - u'0'), int64_t{1} << 32);
-    }
-    value = negative ? -value : value;
-    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(parseSaturatedInteger(text, INT32_MIN, INT32_MAX));
 }
 
 Rect skinPartRect(const SkinSlices& s, int32_t x, int32_t y, uint32_t part) {

@@ -9,36 +9,6 @@
 namespace fw {
 namespace {
 
-// Leading whitespace, optional sign, digits; saturates like the C library.
-int64_t parseInteger(WideStringView text, int64_t low, int64_t high) {
-    size_t i = 0;
-    while (i < text.size() && isWideSpace(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    // Accumulate toward the sign so that the lowest value needs no special case.
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        int digit = text[i] - u'0';
-        if (negative) {
-            if (value < (low + digit) / 10) {
-                return low;
-            }
-            value = value * 10 - digit;
-        } else {
-            if (value > (high - digit) / 10) {
-                return high;
-            }
-            value = value * 10 + digit;
-        }
-    }
-    return value;
-}
-
 // Truncation toward zero without the undefined behaviour of an out-of-range cast.
 template <typename T> T truncate(double value) {
     if (std::isnan(value)) {
@@ -82,7 +52,7 @@ int32_t SettingValue::toInt32() const {
         return truncate<int32_t>(std::get<double>(payload_));
     case SettingValueKind::String:
         return static_cast<int32_t>(
-            parseInteger(std::get<WideString>(payload_), INT32_MIN, INT32_MAX));
+            parseSaturatedInteger(std::get<WideString>(payload_), INT32_MIN, INT32_MAX));
     default:
         return static_cast<int32_t>(static_cast<uint32_t>(toInt64()));
     }
@@ -107,7 +77,7 @@ int64_t SettingValue::toInt64() const {
     case SettingValueKind::Double:
         return truncate<int64_t>(std::get<double>(payload_));
     case SettingValueKind::String:
-        return parseInteger(std::get<WideString>(payload_), INT64_MIN, INT64_MAX);
+        return parseSaturatedInteger(std::get<WideString>(payload_), INT64_MIN, INT64_MAX);
     }
     return 0;
 }

@@ -30,4 +30,33 @@ bool isWideAlnum(char16_t c) {
     return !isSymbolBlock(c);
 }
 
+int64_t parseSaturatedInteger(WideStringView text, int64_t low, int64_t high) {
+    size_t i = 0;
+    while (i < text.size() && isWideSpace(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    // Accumulate toward the sign so that the lowest value needs no special case.
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        int digit = text[i] - u'0';
+        if (negative) {
+            if (value < (low + digit) / 10) {
+                return low;
+            }
+            value = value * 10 - digit;
+        } else {
+            if (value > (high - digit) / 10) {
+                return high;
+            }
+            value = value * 10 + digit;
+        }
+    }
+    return value;
+}
+
 } // namespace fw
