@@ -1,12 +1,9 @@
 #include "output/ImageFile.h"
 #include "output/PngEncoder.h"
 #include "platform/Files.h"
+#include "platform/Gdiplus_win.h"
 #include "platform/Handles_win.h"
 #include "platform/Win32.h"
-
-#include <objidl.h>
-
-#include <gdiplus.h>
 
 #include <cstring>
 #include <memory>
@@ -14,22 +11,10 @@
 
 namespace fw {
 
-namespace gp = Gdiplus::DllExports;
-
 namespace {
 
-// GDI+ starts once per process on first use and stays up until the process ends.
-bool gdiplusReady() {
-    static const bool ready = [] {
-        ULONG_PTR token = 0;
-        Gdiplus::GdiplusStartupInput input;
-        return Gdiplus::GdiplusStartup(&token, &input, nullptr) == Gdiplus::Ok;
-    }();
-    return ready;
-}
-
 struct ImageDeleter {
-    void operator()(Gdiplus::GpImage* image) const { gp::GdipDisposeImage(image); }
+    void operator()(Gdiplus::GpImage* image) const { gdip::GdipDisposeImage(image); }
 };
 using GdiplusImage = std::unique_ptr<Gdiplus::GpImage, ImageDeleter>;
 
@@ -41,12 +26,12 @@ using StreamPtr = std::unique_ptr<IStream, StreamDeleter>;
 bool encoderFor(const char16_t* mimeType, CLSID& clsid) {
     UINT count = 0;
     UINT bytes = 0;
-    if (gp::GdipGetImageEncodersSize(&count, &bytes) != Gdiplus::Ok || bytes == 0) {
+    if (gdip::GdipGetImageEncodersSize(&count, &bytes) != Gdiplus::Ok || bytes == 0) {
         return false;
     }
     std::vector<uint64_t> buffer((bytes + 7) / 8);
     auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (gp::GdipGetImageEncoders(count, bytes, codecs) != Gdiplus::Ok) {
+    if (gdip::GdipGetImageEncoders(count, bytes, codecs) != Gdiplus::Ok) {
         return false;
     }
     for (UINT i = 0; i < count; ++i) {
@@ -72,9 +57,9 @@ bool encode(const Image& image, const ImageCodec& codec, const WideString& path)
         return false;
     }
     Gdiplus::GpBitmap* bitmap = nullptr;
-    if (gp::GdipCreateBitmapFromScan0(image.width(), image.height(), image.stride(),
-                                      pixelFormatOf(image), image.pixels(),
-                                      &bitmap) != Gdiplus::Ok) {
+    if (gdip::GdipCreateBitmapFromScan0(image.width(), image.height(), image.stride(),
+                                        pixelFormatOf(image), image.pixels(),
+                                        &bitmap) != Gdiplus::Ok) {
         return false;
     }
     GdiplusImage owner(bitmap);
@@ -87,8 +72,8 @@ bool encode(const Image& image, const ImageCodec& codec, const WideString& path)
     parameters.Parameter[0].NumberOfValues = 1;
     parameters.Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
     parameters.Parameter[0].Value = &quality;
-    return gp::GdipSaveImageToFile(bitmap, wide(path), &clsid,
-                                   codec.maximumQuality ? &parameters : nullptr) == Gdiplus::Ok;
+    return gdip::GdipSaveImageToFile(bitmap, wide(path), &clsid,
+                                     codec.maximumQuality ? &parameters : nullptr) == Gdiplus::Ok;
 }
 
 bool hasTransparency(Gdiplus::PixelFormat format) {
@@ -100,10 +85,10 @@ Image convert(Gdiplus::GpImage* source) {
     UINT width = 0;
     UINT height = 0;
     Gdiplus::PixelFormat format = 0;
-    if (gp::GdipGetImageType(source, &type) != Gdiplus::Ok || type != Gdiplus::ImageTypeBitmap ||
-        gp::GdipGetImageWidth(source, &width) != Gdiplus::Ok ||
-        gp::GdipGetImageHeight(source, &height) != Gdiplus::Ok ||
-        gp::GdipGetImagePixelFormat(source, &format) != Gdiplus::Ok || width > INT32_MAX ||
+    if (gdip::GdipGetImageType(source, &type) != Gdiplus::Ok || type != Gdiplus::ImageTypeBitmap ||
+        gdip::GdipGetImageWidth(source, &width) != Gdiplus::Ok ||
+        gdip::GdipGetImageHeight(source, &height) != Gdiplus::Ok ||
+        gdip::GdipGetImagePixelFormat(source, &format) != Gdiplus::Ok || width > INT32_MAX ||
         height > INT32_MAX) {
         return Image();
     }
@@ -121,12 +106,12 @@ Image convert(Gdiplus::GpImage* source) {
     data.Scan0 = image.pixels();
     Gdiplus::GpRect whole(0, 0, image.width(), image.height());
     auto* bitmap = static_cast<Gdiplus::GpBitmap*>(source);
-    if (gp::GdipBitmapLockBits(bitmap, &whole,
-                               Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
-                               data.PixelFormat, &data) != Gdiplus::Ok) {
+    if (gdip::GdipBitmapLockBits(bitmap, &whole,
+                                 Gdiplus::ImageLockModeRead | Gdiplus::ImageLockModeUserInputBuf,
+                                 data.PixelFormat, &data) != Gdiplus::Ok) {
         return Image();
     }
-    gp::GdipBitmapUnlockBits(bitmap, &data);
+    gdip::GdipBitmapUnlockBits(bitmap, &data);
     return image;
 }
 
@@ -134,7 +119,7 @@ Image convert(Gdiplus::GpImage* source) {
 
 bool saveImage(WideStringView path, const Image& image) {
     const ImageCodec* codec = codecForExtension(lowerExtensionOf(path));
-    if (codec == nullptr || image.isEmpty() || !gdiplusReady()) {
+    if (codec == nullptr || image.isEmpty() || !startGdiplus()) {
         return false;
     }
     const bool opaque = isOpaque(image);
@@ -156,11 +141,11 @@ bool saveImage(WideStringView path, const Image& image) {
 
 Image loadImage(WideStringView path) {
     WideString file(path);
-    if (!os::fileExists(file) || !gdiplusReady()) {
+    if (!os::fileExists(file) || !startGdiplus()) {
         return Image();
     }
     Gdiplus::GpImage* loaded = nullptr;
-    if (gp::GdipLoadImageFromFile(wide(file), &loaded) != Gdiplus::Ok) {
+    if (gdip::GdipLoadImageFromFile(wide(file), &loaded) != Gdiplus::Ok) {
         return Image();
     }
     GdiplusImage owner(loaded);
@@ -168,7 +153,7 @@ Image loadImage(WideStringView path) {
 }
 
 Image loadImageFromMemory(const uint8_t* data, size_t size) {
-    if (data == nullptr || size == 0 || !gdiplusReady()) {
+    if (data == nullptr || size == 0 || !startGdiplus()) {
         return Image();
     }
     GlobalHandle memory(::GlobalAlloc(GMEM_MOVEABLE, size));
@@ -189,7 +174,7 @@ Image loadImageFromMemory(const uint8_t* data, size_t size) {
     }
     StreamPtr stream(raw);
     Gdiplus::GpImage* loaded = nullptr;
-    if (gp::GdipLoadImageFromStream(raw, &loaded) != Gdiplus::Ok) {
+    if (gdip::GdipLoadImageFromStream(raw, &loaded) != Gdiplus::Ok) {
         return Image();
     }
     GdiplusImage owner(loaded);
