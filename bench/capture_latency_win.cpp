@@ -4,7 +4,7 @@
 // while this program keeps it shown (between the "ready" and "done" files).
 #include "platform/Files.h"
 #include "platform/Handles_win.h"
-#include "platform/SpecialFolders.h"
+#include "platform/KnownFolders.h"
 #include "platform/Win32.h"
 #include "settings/Defaults.h"
 #include "settings/SettingKeys.h"

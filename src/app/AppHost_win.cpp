@@ -1,6 +1,6 @@
 #include "app/AppHost.h"
 #include "app/Startup.h"
-#include "platform/SpecialFolders.h"
+#include "platform/KnownFolders.h"
 #include "platform/Win32.h"
 
 #include <ole2.h>

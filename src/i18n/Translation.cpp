@@ -1,7 +1,7 @@
 #include "i18n/Translation.h"
 
 #include "platform/Files.h"
-#include "platform/SpecialFolders.h"
+#include "platform/KnownFolders.h"
 #include "xml/XmlDocument.h"
 
 #include <memory>

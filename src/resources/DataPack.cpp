@@ -1,7 +1,7 @@
 #include "resources/DataPack.h"
 
 #include "platform/Files.h"
-#include "platform/SpecialFolders.h"
+#include "platform/KnownFolders.h"
 
 #include <cstring>
 

@@ -2,7 +2,7 @@
 
 #include "capture/ImageOps.h"
 #include "platform/Files.h"
-#include "platform/SpecialFolders.h"
+#include "platform/KnownFolders.h"
 #include "resources/DataPack.h"
 
 #include <array>

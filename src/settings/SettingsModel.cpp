@@ -2,8 +2,8 @@
 
 #include "app/CaptureController.h"
 #include "platform/Files.h"
+#include "platform/KnownFolders.h"
 #include "platform/Registry.h"
-#include "platform/SpecialFolders.h"
 #include "settings/SettingKeys.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "settings/SettingsStore.h"
 
 #include "platform/Files.h"
-#include "platform/SpecialFolders.h"
+#include "platform/KnownFolders.h"
 
 namespace fw {
 

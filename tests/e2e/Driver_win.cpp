@@ -1,7 +1,7 @@
 #include "e2e/Driver_win.h"
 
 #include "platform/Files.h"
-#include "platform/SpecialFolders.h"
+#include "platform/KnownFolders.h"
 #include "settings/Defaults.h"
 #include "settings/SettingsStore.h"
 
