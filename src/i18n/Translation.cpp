@@ -315,8 +315,11 @@ bool setLanguage(WideStringView name) {
     if (s.current && s.current->path() == path) {
         return true;
     }
+    // The name comes from the settings file: it names a file in the languages
+    // folder and never reaches outside it.
+    bool plainName = name.find_first_of(u"\\/:") == WideStringView::npos;
     std::unique_ptr<Translation> loaded;
-    if (os::fileExists(path)) {
+    if (plainName && os::fileExists(path)) {
         loaded = std::make_unique<Translation>();
         if (!loaded->load(path, textSubstitutions())) {
             loaded.reset();

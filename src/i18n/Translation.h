@@ -124,7 +124,8 @@ WideString translate(WideStringView text, WideStringView group = {});
 WideString translateCount(WideStringView text, WideStringView group, uint64_t count);
 
 // Makes "<languages folder>\<name>.xml" the current translation; a missing or
-// damaged file leaves none, so every text shows in English. Choosing the
+// damaged file, or a name holding a path separator or drive colon, leaves none,
+// so every text shows in English. Choosing the
 // current language again does not reload it. True when a translation is current.
 bool setLanguage(WideStringView name);
 // Null when the interface shows English without a file.

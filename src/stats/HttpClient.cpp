@@ -119,7 +119,11 @@ bool HttpClient::execute() {
     error_ = HttpError::None;
     systemError_ = 0;
     response_ = HttpResponse{};
-    if (storageMode_ == 0 && resultBufferSize_ <= 0) {
+    // Only the in-memory mode exists; refuse anything else before connecting.
+    if (storageMode_ != 0) {
+        return fail(HttpError::Unknown);
+    }
+    if (resultBufferSize_ <= 0) {
         return fail(HttpError::ResultBufferSize);
     }
     ClientSocket socket(receiveTimeout_, request_.sendTimeout(), request_.host(), request_.port());
@@ -127,9 +131,6 @@ bool HttpClient::execute() {
         return fail(httpErrorFromSocket(socket.error()), socket.systemError());
     }
     std::string text = toUtf8(request_.text());
-    if (storageMode_ != 0) {
-        return fail(HttpError::Unknown);
-    }
     // Zero-filled, so the reply ends at its first zero byte.
     auto buffer = std::make_unique<uint8_t[]>(static_cast<size_t>(resultBufferSize_));
     int32_t received = -1;

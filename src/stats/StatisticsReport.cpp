@@ -1,26 +1,11 @@
 #include "stats/StatisticsReport.h"
 
+#include "xml/CharClass.h"
 #include "xml/XmlDocument.h"
 
-#include <cstdlib>
+#include <cstdint>
 
 namespace fw {
-namespace {
-
-// Leading white space, an optional sign and digits; anything else ends the
-// number, and out-of-range values saturate, so no item text can fail.
-int64_t toInteger(WideStringView text) {
-    std::string ascii;
-    for (char16_t c : trim(text)) {
-        if (c > 0x7F) {
-            break;
-        }
-        ascii += static_cast<char>(c);
-    }
-    return std::strtoll(ascii.c_str(), nullptr, 10);
-}
-
-} // namespace
 
 std::string base64Encode(const uint8_t* data, size_t size) {
     static constexpr char alphabet[] =
@@ -52,7 +37,7 @@ WideString buildReportDocument(const ReportItems& items) {
     WideString document = u"<?xml version=\"1.0\" encoding=\"utf-8\"?><statistics>";
     for (const auto& [name, value] : items) {
         document.append(u"<").append(name).append(u">");
-        document.append(toWide(toInteger(value)));
+        document.append(toWide(parseSaturatedInteger(value, INT64_MIN, INT64_MAX)));
         document.append(u"</").append(name).append(u">");
     }
     document.append(u"</statistics>");

@@ -44,7 +44,7 @@ void StatisticsSchedule::OnTimer(int32_t identifier) {
         return;
     }
     int64_t sinceLast = environment_.secondsSince1970() - values_.lastSend;
-    if (sinceLast < 0 || sinceLast < kMinimumGapSeconds) {
+    if (sinceLast < kMinimumGapSeconds) {
         StopTimer(this, kTimerId);
         return;
     }

@@ -51,8 +51,13 @@ WideString TextFileReader::decode(const uint8_t* data, size_t size, TextEncoding
 }
 
 WideString TextFileReader::readAll(WideStringView path, TextEncoding encoding) {
+    // No code unit takes more than three bytes, so a longer file could only
+    // decode to a refused text: it is not read into memory at all.
+    constexpr uint64_t kMaxFileBytes = 3 * uint64_t{kMaxTextLength} + 3;
+    uint64_t size = 0;
     Bytes contents;
-    if (path.empty() || !os::readFile(path, contents) || contents.empty()) {
+    if (path.empty() || !os::fileSize(path, size) || size > kMaxFileBytes ||
+        !os::readFile(path, contents) || contents.empty()) {
         return WideString();
     }
     return decode(contents.data(), contents.size(), encoding);

@@ -16,8 +16,9 @@ constexpr size_t kMaxTextLength = 10485758;
 
 class TextFileReader {
 public:
-    // The whole file decoded; empty on any failure. A leading byte-order mark
-    // (UTF-8 or UTF-16 LE) is skipped and the text ends at the first zero.
+    // The whole file decoded; empty on any failure, and for a file too large
+    // to hold an accepted text. A leading byte-order mark (UTF-8 or UTF-16 LE)
+    // is skipped and the text ends at the first zero.
     static WideString readAll(WideStringView path, TextEncoding encoding);
     // The same decoding for bytes already in memory.
     static WideString decode(const uint8_t* data, size_t size, TextEncoding encoding);

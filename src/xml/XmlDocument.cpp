@@ -57,10 +57,6 @@ void XmlElement::clear() {
 }
 
 bool XmlDocument::load(WideStringView path, TextEncoding encoding) {
-    root_.clear();
-    if (path.empty()) {
-        return false;
-    }
     return parse(TextFileReader::readAll(path, encoding), false);
 }
 

@@ -74,11 +74,11 @@ WideString decodeXmlEntities(WideStringView text) {
     size_t i = 0;
     while (i < text.size()) {
         if (text[i] == u'&') {
-            // References are short; a bare "&" (as in "Tom & Jerry") stays.
-            size_t end = text.find(u';', i + 1);
-            if (end != WideStringView::npos && end - i <= 11 &&
-                appendReference(text.substr(i + 1, end - i - 1), out)) {
-                i = end + 1;
+            // References are short, so the ";" is looked for only nearby: a
+            // long run of bare "&" (as in "Tom & Jerry") stays linear.
+            size_t end = text.substr(i + 1, 11).find(u';');
+            if (end != WideStringView::npos && appendReference(text.substr(i + 1, end), out)) {
+                i += end + 2;
                 continue;
             }
         }

@@ -91,6 +91,13 @@ TEST_F(LanguageFolder, DamagedFilesLeaveEnglishAndAreRejectedWhole) {
     write("noen.xml", kOneItem, R"(language="deutsch")");
     write("empty.xml", R"(<group name="G"></group>)");
     write("de.txt", kOneItem);
+    // A name that reaches outside the languages folder is refused like a missing file.
+    write("sub.xml", kOneItem);
+    std::filesystem::create_directories(dir_ / "inner");
+    setLanguagesFolder(folder_ + u"\\inner");
+    EXPECT_FALSE(setLanguage(u"..\\sub"));
+    EXPECT_FALSE(setLanguage(u"../sub"));
+    setLanguagesFolder(folder_);
     for (const char16_t* name : {u"stray", u"noen", u"empty", u"missing"}) {
         EXPECT_FALSE(setLanguage(name)) << toUtf8(name);
         EXPECT_EQ(translate(u"A", u"G"), u"A");

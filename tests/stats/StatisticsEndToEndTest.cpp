@@ -44,5 +44,31 @@ TEST(StatisticsEndToEndTest, ReferenceServerAcceptsTheReport) {
     EXPECT_NE(record.find("\"user_agent\": \"Framewing/1.0\""), std::string::npos) << record;
 }
 
+// Digits beyond ASCII, in the report or in Content-Length, get a refusal
+// rather than a dropped connection.
+TEST(StatisticsEndToEndTest, ReferenceServerRefusesDigitsBeyondAscii) {
+    const WideString report = u"<?xml version=\"1.0\"?><statistics>"
+                              u"<total_screenshots>\u00b2</total_screenshots></statistics>";
+    const WideString value = encodeReport(report); // ASCII: one byte per unit
+    for (const WideString& length : {toWide(value.size() + 2), WideString(u"\u00b2")}) {
+        test::StatsServerProcess server;
+        ASSERT_NE(server.port(), 0) << "tools/stats-server did not start";
+        HttpClient client;
+        HttpRequest& request = client.request();
+        request.setMethod(HttpMethod::Post);
+        request.setHost(u"127.0.0.1");
+        request.setPort(server.port());
+        request.setPath(kStatisticsPath);
+        request.addParameter(u"q", value);
+        request.addHeaderLine(u"Content-Length: " + length);
+        request.addHeaderLine(u"Connection: close");
+        client.setReceiveTimeout(10);
+        client.setResultBufferSize(4096);
+        ASSERT_TRUE(client.execute()) << client.error();
+        EXPECT_FALSE(isAcceptedReply(client.statusClass(), client.body()));
+        EXPECT_EQ(server.record(), "");
+    }
+}
+
 } // namespace
 } // namespace fw

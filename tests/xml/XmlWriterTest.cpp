@@ -59,6 +59,15 @@ TEST(XmlWriterTest, SaveReplacesTheFileAndLoadReadsItBack) {
     ASSERT_EQ(back.root().children().size(), 1u);
     EXPECT_EQ(back.root().find(u"second/inner")->attribute(u"k"), u"v");
     EXPECT_FALSE(doc.save(u""));
+    // A file too large to decode to an accepted text is refused before it is read,
+    // even when a zero would end its text early.
+    Bytes huge = back.toBytes();
+    huge.resize(3 * kMaxTextLength + 4, 0);
+    ASSERT_TRUE(os::writeFile(path, huge.data(), huge.size()));
+    EXPECT_FALSE(back.load(path, TextEncoding::Utf8));
+    huge.pop_back();
+    ASSERT_TRUE(os::writeFile(path, huge.data(), huge.size()));
+    EXPECT_TRUE(back.load(path, TextEncoding::Utf8));
     std::remove((dir + ".xml").c_str());
 }
 
