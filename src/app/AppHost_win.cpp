@@ -134,10 +134,13 @@ void AppHost::createMutex() {
         mutexState_ = 1;
         return;
     }
+    // Two starts at the same moment both miss the open above; the later one
+    // learns here that the mutex already exists.
     HANDLE created = ::CreateMutexW(nullptr, FALSE, wide(name));
+    const DWORD error = ::GetLastError();
     if (created) {
         mutex_ = created;
-        mutexState_ = 0;
+        mutexState_ = error == ERROR_ALREADY_EXISTS ? 1 : 0;
     }
 }
 
