@@ -89,9 +89,7 @@ AppHost::~AppHost() {
     }
     if (mutex_) {
         ::CloseHandle(static_cast<HANDLE>(mutex_));
-        mutex_ = nullptr;
     }
-    mutexState_ = 2;
     ::OleUninitialize();
 }
 

@@ -49,7 +49,6 @@ Application::~Application() {
     model_.reset();
     settings_.reset();
     publishedApplication = nullptr;
-    defaults_.clear();
 }
 
 void Application::start() {
