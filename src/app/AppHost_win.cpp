@@ -1,11 +1,16 @@
 #include "app/AppHost.h"
 #include "app/Startup.h"
+#include "platform/Handles_win.h"
 #include "platform/KnownFolders.h"
 #include "platform/Win32.h"
 
 #include <ole2.h>
 
 namespace fw {
+
+struct InstanceMutex {
+    KernelHandle handle;
+};
 
 namespace {
 
@@ -63,7 +68,7 @@ BOOL CALLBACK matchInstanceWindow(HWND window, LPARAM context) {
 } // namespace
 
 AppHost::AppHost(const ProductStrings& strings)
-    : commandLine_(os::commandLine()), mutex_(nullptr), mutexState_(2), strings_(strings),
+    : commandLine_(os::commandLine()), mutexState_(2), strings_(strings),
       executablePath_(os::executablePath()), messageWindow_(nullptr), instanceWindow_(nullptr),
       mainWindow_(nullptr), modal_(false) {
     size_t slash = executablePath_.rfind(u'\\');
@@ -86,9 +91,6 @@ AppHost::~AppHost() {
     }
     if (messageWindow_) {
         ::DestroyWindow(static_cast<HWND>(messageWindow_));
-    }
-    if (mutex_) {
-        ::CloseHandle(static_cast<HANDLE>(mutex_));
     }
     ::OleUninitialize();
 }
@@ -128,7 +130,7 @@ void AppHost::createMutex() {
     WideString name = instanceKey(strings_.instanceName);
     HANDLE existing = ::OpenMutexW(0x1F0001, FALSE, wide(name));
     if (existing) {
-        mutex_ = existing;
+        mutex_ = std::make_unique<InstanceMutex>(InstanceMutex{KernelHandle(existing)});
         mutexState_ = 1;
         return;
     }
@@ -137,7 +139,7 @@ void AppHost::createMutex() {
     HANDLE created = ::CreateMutexW(nullptr, FALSE, wide(name));
     const DWORD error = ::GetLastError();
     if (created) {
-        mutex_ = created;
+        mutex_ = std::make_unique<InstanceMutex>(InstanceMutex{KernelHandle(created)});
         mutexState_ = error == ERROR_ALREADY_EXISTS ? 1 : 0;
     }
 }
