@@ -16,6 +16,7 @@ namespace {
 
 constexpr wchar_t kMessageWindowClass[] = L"DE488461-975A-4c0c-B8BC-FAADED591024";
 constexpr wchar_t kOwnerProperty[] = L"[PROPERTY_OWNER]";
+constexpr UINT kSignalTimeoutMs = 5000;
 
 WideString upperCased(const WideString& text) {
     WideString upper = text;
@@ -161,8 +162,11 @@ void AppHost::signalRunningInstance() const {
     InstanceSearch search{instanceKey(strings_.instanceName), static_cast<HWND>(instanceWindow_),
                           nullptr};
     ::EnumWindows(matchInstanceWindow, reinterpret_cast<LPARAM>(&search));
+    // A hung first instance must not hang this start as well.
     if (search.found) {
-        ::SendMessageW(search.found, kSecondStartMessage, 0, 0);
+        DWORD_PTR ignored = 0;
+        ::SendMessageTimeoutW(search.found, kSecondStartMessage, 0, 0,
+                              SMTO_ABORTIFHUNG | SMTO_BLOCK, kSignalTimeoutMs, &ignored);
     }
 }
 
