@@ -18,17 +18,9 @@ constexpr wchar_t kMessageWindowClass[] = L"DE488461-975A-4c0c-B8BC-FAADED591024
 constexpr wchar_t kOwnerProperty[] = L"[PROPERTY_OWNER]";
 constexpr UINT kSignalTimeoutMs = 5000;
 
-WideString upperCased(const WideString& text) {
-    WideString upper = text;
-    if (!upper.empty()) {
-        ::CharUpperW(reinterpret_cast<wchar_t*>(upper.data()));
-    }
-    return upper;
-}
-
 // "[" + upper-case instance name + "]": the instance window's class and the mutex.
 WideString instanceKey(const WideString& instanceName) {
-    return u"[" + upperCased(instanceName) + u"]";
+    return u"[" + toUpperCase(instanceName) + u"]";
 }
 
 LRESULT CALLBACK messageWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
