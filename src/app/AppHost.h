@@ -4,6 +4,7 @@
 #include "platform/WideString.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace fw {
@@ -32,6 +33,9 @@ public:
     virtual ~EventReceiver();
     virtual void onEvent(const ToolkitEvent& event) = 0;
 };
+
+// The single-instance mutex, owned for the host's lifetime.
+struct InstanceMutex;
 
 class AppHost {
 public:
@@ -93,7 +97,7 @@ private:
     void createMutex();
 
     WideString commandLine_;
-    void* mutex_ = nullptr;
+    std::unique_ptr<InstanceMutex> mutex_;
     int32_t mutexState_ = 2;
     ProductStrings strings_;
     WideString aboutName_;

@@ -1,5 +1,6 @@
 #include "app/AppHost.h"
 #include "app/Startup.h"
+#include "platform/Handles_win.h"
 #include "platform/KnownFolders.h"
 #include "platform/Win32.h"
 
@@ -7,22 +8,19 @@
 
 namespace fw {
 
+struct InstanceMutex {
+    KernelHandle handle;
+};
+
 namespace {
 
 constexpr wchar_t kMessageWindowClass[] = L"DE488461-975A-4c0c-B8BC-FAADED591024";
 constexpr wchar_t kOwnerProperty[] = L"[PROPERTY_OWNER]";
-
-WideString upperCased(const WideString& text) {
-    WideString upper = text;
-    if (!upper.empty()) {
-        ::CharUpperW(reinterpret_cast<wchar_t*>(upper.data()));
-    }
-    return upper;
-}
+constexpr UINT kSignalTimeoutMs = 5000;
 
 // "[" + upper-case instance name + "]": the instance window's class and the mutex.
 WideString instanceKey(const WideString& instanceName) {
-    return u"[" + upperCased(instanceName) + u"]";
+    return u"[" + toUpperCase(instanceName) + u"]";
 }
 
 LRESULT CALLBACK messageWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -63,7 +61,7 @@ BOOL CALLBACK matchInstanceWindow(HWND window, LPARAM context) {
 } // namespace
 
 AppHost::AppHost(const ProductStrings& strings)
-    : commandLine_(os::commandLine()), mutex_(nullptr), mutexState_(2), strings_(strings),
+    : commandLine_(os::commandLine()), mutexState_(2), strings_(strings),
       executablePath_(os::executablePath()), messageWindow_(nullptr), instanceWindow_(nullptr),
       mainWindow_(nullptr), modal_(false) {
     size_t slash = executablePath_.rfind(u'\\');
@@ -87,11 +85,6 @@ AppHost::~AppHost() {
     if (messageWindow_) {
         ::DestroyWindow(static_cast<HWND>(messageWindow_));
     }
-    if (mutex_) {
-        ::CloseHandle(static_cast<HANDLE>(mutex_));
-        mutex_ = nullptr;
-    }
-    mutexState_ = 2;
     ::OleUninitialize();
 }
 
@@ -130,14 +123,17 @@ void AppHost::createMutex() {
     WideString name = instanceKey(strings_.instanceName);
     HANDLE existing = ::OpenMutexW(0x1F0001, FALSE, wide(name));
     if (existing) {
-        mutex_ = existing;
+        mutex_ = std::make_unique<InstanceMutex>(InstanceMutex{KernelHandle(existing)});
         mutexState_ = 1;
         return;
     }
+    // Two starts at the same moment both miss the open above; the later one
+    // learns here that the mutex already exists.
     HANDLE created = ::CreateMutexW(nullptr, FALSE, wide(name));
+    const DWORD error = ::GetLastError();
     if (created) {
-        mutex_ = created;
-        mutexState_ = 0;
+        mutex_ = std::make_unique<InstanceMutex>(InstanceMutex{KernelHandle(created)});
+        mutexState_ = error == ERROR_ALREADY_EXISTS ? 1 : 0;
     }
 }
 
@@ -158,8 +154,11 @@ void AppHost::signalRunningInstance() const {
     InstanceSearch search{instanceKey(strings_.instanceName), static_cast<HWND>(instanceWindow_),
                           nullptr};
     ::EnumWindows(matchInstanceWindow, reinterpret_cast<LPARAM>(&search));
+    // A hung first instance must not hang this start as well.
     if (search.found) {
-        ::SendMessageW(search.found, kSecondStartMessage, 0, 0);
+        DWORD_PTR ignored = 0;
+        ::SendMessageTimeoutW(search.found, kSecondStartMessage, 0, 0,
+                              SMTO_ABORTIFHUNG | SMTO_BLOCK, kSignalTimeoutMs, &ignored);
     }
 }
 

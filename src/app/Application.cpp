@@ -41,7 +41,7 @@ Application::Application(AppHost& host) : host_(host) {
 
 Application::~Application() {
     StopTimer(this, kDeferredStartupTimer);
-    StopTimer(this, kHistoryWatchTimer);
+    StopTimer(this, CaptureController::kHistoryWatchTimer);
     statistics_.reset();
     // The pipeline reaches the windows through this object: it goes first.
     model_->capture.reset();
@@ -49,14 +49,14 @@ Application::~Application() {
     model_.reset();
     settings_.reset();
     publishedApplication = nullptr;
-    defaults_.clear();
 }
 
 void Application::start() {
     windows_->start();
     StartTimer(this, kDeferredStartupTimer, deferredStartupDelay(std::rand() % 32768));
     startHistory();
-    StartTimer(this, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+    StartTimer(this, CaptureController::kHistoryWatchTimer,
+               CaptureController::kHistoryWatchIntervalMs);
     statistics_ = makeStatisticsSchedule(model_->statistics, userAgent());
     statistics_->begin();
 }
@@ -70,7 +70,7 @@ void Application::exit() {
     windows_->hideMainWindow();
     finishHistory();
     saveSettings();
-    StopTimer(this, kHistoryWatchTimer);
+    StopTimer(this, CaptureController::kHistoryWatchTimer);
     // The main window may be handling the close that led here: its handler
     // touches nothing after this call returns.
     windows_->destroyMainWindow();
@@ -81,7 +81,7 @@ void Application::OnTimer(int32_t identifier) {
     if (identifier == kDeferredStartupTimer) {
         StopTimer(this, kDeferredStartupTimer);
         deferredStartup();
-    } else if (identifier == kHistoryWatchTimer) {
+    } else if (identifier == CaptureController::kHistoryWatchTimer) {
         watchHistory();
     }
 }
@@ -116,9 +116,10 @@ void Application::watchHistory() {
         return;
     }
     // Stopped while it works, so that a slow round never queues another one.
-    StopTimer(this, kHistoryWatchTimer);
+    StopTimer(this, CaptureController::kHistoryWatchTimer);
     model_->history.watchFiles();
-    StartTimer(this, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+    StartTimer(this, CaptureController::kHistoryWatchTimer,
+               CaptureController::kHistoryWatchIntervalMs);
 }
 
 void Application::finishHistory() {

@@ -17,9 +17,9 @@ class WindowController;
 
 class Application : public TimerOwner {
 public:
+    // The history watch's timer and interval are the capture pipeline's, which
+    // pauses the watch during a capture.
     static constexpr int32_t kDeferredStartupTimer = 5012;
-    static constexpr int32_t kHistoryWatchTimer = 2006;
-    static constexpr int32_t kHistoryWatchIntervalMs = 3000;
 
     explicit Application(AppHost& host);
     ~Application() override;

@@ -132,6 +132,10 @@ void CaptureController::OnOverlayResult(OverlayResult result) {
 }
 
 void CaptureController::CancelCapture() {
+    // A late cancel must not bring back a main window the user has hidden since.
+    if (!capturing_) {
+        return;
+    }
     system_->hideOverlay();
     StopTimer(this, kFullScreenDelayTimer);
     StopTimer(this, kOverlayDelayTimer);

@@ -1,4 +1,5 @@
 #include "platform/FileStream.h"
+#include "platform/Handles_win.h"
 #include "platform/Win32.h"
 
 namespace fw::os {
@@ -22,17 +23,14 @@ DWORD chunkOf(size_t size) {
 
 bool FileReader::open(WideStringView path) {
     close();
-    const HANDLE file =
-        ::CreateFileW(wide(WideString(path)), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    FileHandle file(::CreateFileW(wide(WideString(path)), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
     LARGE_INTEGER size{};
-    if (file == INVALID_HANDLE_VALUE || !::GetFileSizeEx(file, &size) || size.QuadPart < 0) {
-        if (file != INVALID_HANDLE_VALUE) {
-            ::CloseHandle(file);
-        }
+    if (!file || !::GetFileSizeEx(file.get(), &size) || size.QuadPart < 0) {
         return false;
     }
-    handle_ = valueOf(file);
+    handle_ = valueOf(file.release());
     size_ = static_cast<uint64_t>(size.QuadPart);
     consumed_ = 0;
     bufferStart_ = bufferEnd_ = 0;

@@ -172,16 +172,15 @@ std::vector<WideString> listFiles(WideStringView folder) {
     std::vector<WideString> names;
     WIN32_FIND_DATAW found{};
     QuietErrors quiet;
-    HANDLE search = ::FindFirstFileW(wide(joinPath(folder, u"*")), &found);
-    if (search == INVALID_HANDLE_VALUE) {
+    FindHandle search(::FindFirstFileW(wide(joinPath(folder, u"*")), &found));
+    if (!search) {
         return names;
     }
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
             names.push_back(fromWide(found.cFileName));
         }
-    } while (::FindNextFileW(search, &found));
-    ::FindClose(search);
+    } while (::FindNextFileW(search.get(), &found));
     return names;
 }
 

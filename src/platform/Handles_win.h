@@ -84,6 +84,11 @@ struct RegistryKeyTraits {
     static void close(Handle h) { ::RegCloseKey(h); }
 };
 
+struct FindHandleTraits {
+    using Handle = HANDLE;
+    static Handle invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(Handle h) { ::FindClose(h); }
+};
 struct DesktopTraits {
     using Handle = HDESK;
     static Handle invalid() { return nullptr; }
@@ -99,6 +104,7 @@ using MemoryDc = UniqueHandle<MemoryDcTraits>;
 using GlobalHandle = UniqueHandle<GlobalTraits>;
 using RegistryKey = UniqueHandle<RegistryKeyTraits>;
 using DesktopHandle = UniqueHandle<DesktopTraits>;
+using FindHandle = UniqueHandle<FindHandleTraits>;
 
 // A device context obtained with GetDC, released with ReleaseDC.
 class WindowDc {

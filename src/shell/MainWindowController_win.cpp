@@ -1,6 +1,7 @@
 #include "app/AppHost.h"
 #include "app/Application.h"
 #include "app/CaptureController.h"
+#include "platform/Handles_win.h"
 #include "platform/Win32.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingsModel.h"
@@ -33,15 +34,24 @@ LRESULT CALLBACK mainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 }
 
 void registerMainWindowClass(HINSTANCE instance) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof(existing);
+    // Every controller comes here; the class, and the brush it owns, are made once.
+    if (::GetClassInfoExW(instance, kMainWindowClass, &existing)) {
+        return;
+    }
+    GdiObjectHandle background(::CreateSolidBrush(RGB(54, 54, 54)));
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = mainWindowProcedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = ::LoadIconW(instance, MAKEINTRESOURCEW(32512));
     windowClass.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    windowClass.hbrBackground = ::CreateSolidBrush(RGB(54, 54, 54));
+    windowClass.hbrBackground = static_cast<HBRUSH>(background.get());
     windowClass.lpszClassName = kMainWindowClass;
-    ::RegisterClassExW(&windowClass);
+    if (::RegisterClassExW(&windowClass)) {
+        background.release();
+    }
 }
 
 } // namespace

@@ -100,6 +100,10 @@ TEST_F(CaptureControllerTest, FullScreenWaitsTheClampedDelayOnATimerAndSavesOnce
         system->saved.clear();
     }
     EXPECT_EQ(system->sounds, std::vector<WideString>(4, u"C:\\Program\\data\\sounds\\shot.wav"));
+    // A cancel arriving after the capture ended leaves the main window as it is.
+    system->mainVisible = false;
+    controller->CancelCapture();
+    EXPECT_FALSE(system->mainVisible);
 }
 
 TEST_F(CaptureControllerTest, OtherOpenWindowsOrDialogsBlockTheTrigger) {

@@ -30,9 +30,10 @@ protected:
     }
 };
 
-// Pumps the monitor until `done` holds or two seconds have passed.
+// Pumps the monitor until `done` holds or ten seconds have passed: a loaded
+// machine may take long to schedule the worker.
 template <typename Predicate> bool pumpUntil(Predicate done) {
-    for (int i = 0; i < 400 && !done(); ++i) {
+    for (int i = 0; i < 2000 && !done(); ++i) {
         ThreadMonitor::dispatchPending();
         sleepMs(5);
     }
