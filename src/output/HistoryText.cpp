@@ -50,6 +50,10 @@ WideString dateCaption(const CaptureTime& time, const CaptureTime& today) {
     return fillPlaceholder(caption, month);
 }
 
+WideString dimensionsText(int32_t width, int32_t height) {
+    return toWide(width) + u" x " + toWide(height);
+}
+
 WideString dateTimeText(const CaptureTime& time) {
     return padded(time.year, 4) + u"/" + padded(time.month, 2) + u"/" + padded(time.day, 2) + u" " +
            padded(time.hour, 2) + u":" + padded(time.minute, 2) + u":" + padded(time.second, 2);
@@ -64,10 +68,9 @@ WideString modeLabel(int32_t mode) {
 }
 
 WideString entryTooltip(const HistoryEntry& entry) {
-    const WideString dimensions = toWide(entry.rect.width) + u" x " + toWide(entry.rect.height);
     return labelled(u"File name:", entry.location.name) + u"\n" +
            labelled(u"File format:", toUpperCase(entry.location.extension)) + u"\n" +
-           labelled(u"Dimensions:", dimensions) + u"\n" +
+           labelled(u"Dimensions:", dimensionsText(entry.rect.width, entry.rect.height)) + u"\n" +
            labelled(u"Date:", dateTimeText(entry.time)) + u"\n" +
            labelled(u"Mode:", modeLabel(entry.mode));
 }
