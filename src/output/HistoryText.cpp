@@ -10,10 +10,6 @@ namespace {
 constexpr WideStringView kMainWindow = u"MainWindow";
 constexpr WideStringView kToolTips = u"MainWindow/ToolTips";
 
-constexpr std::array<WideStringView, 12> kMonthNames = {
-    u"January", u"February", u"March",     u"April",   u"May",      u"June",
-    u"July",    u"August",   u"September", u"October", u"November", u"December"};
-
 constexpr std::array<WideStringView, 4> kModeNames = {u"Full screen", u"Window", u"Region",
                                                       u"Timer"};
 
@@ -43,11 +39,7 @@ WideString dateCaption(const CaptureTime& time, const CaptureTime& today) {
     WideString caption = translate(u"dd ^ yyyy", kMainWindow);
     caption = replaceAll(caption, u"dd", padded(time.day, 2));
     caption = replaceAll(caption, u"yyyy", padded(time.year, 4));
-    const bool knownMonth = time.month >= 1 && time.month <= 12;
-    const WideString month =
-        knownMonth ? translate(kMonthNames[static_cast<size_t>(time.month - 1)], kMainWindow)
-                   : WideString();
-    return fillPlaceholder(caption, month);
+    return fillPlaceholder(caption, monthName(time.month));
 }
 
 WideString dimensionsText(int32_t width, int32_t height) {

@@ -73,13 +73,6 @@ WideString hourText(int32_t hour) {
     return text;
 }
 
-WideString monthName(int32_t month) {
-    if (month < 1 || month > 12) {
-        return WideString();
-    }
-    return translate(kMonthNames[static_cast<size_t>(month - 1)], u"MainWindow");
-}
-
 WideString dayName(const CaptureTime& time) {
     if (time.month < 1 || time.month > 12) {
         return WideString();
@@ -102,6 +95,13 @@ void blankDeviceName(WideString& name) {
 }
 
 } // namespace
+
+WideString monthName(int32_t month) {
+    if (month < 1 || month > 12) {
+        return WideString();
+    }
+    return translate(kMonthNames[static_cast<size_t>(month - 1)], u"MainWindow");
+}
 
 int32_t weekdayOf(const CaptureTime& time) {
     // Sakamoto's method gives 0 for Sunday.
