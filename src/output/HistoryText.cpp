@@ -13,15 +13,6 @@ constexpr WideStringView kToolTips = u"MainWindow/ToolTips";
 constexpr std::array<WideStringView, 4> kModeNames = {u"Full screen", u"Window", u"Region",
                                                       u"Timer"};
 
-// The number with leading zeros up to `digits`; a minus sign goes in front.
-WideString padded(int32_t value, size_t digits) {
-    WideString text = toWide(value < 0 ? -static_cast<int64_t>(value) : value);
-    if (text.size() < digits) {
-        text.insert(0, digits - text.size(), u'0');
-    }
-    return value < 0 ? u"-" + text : text;
-}
-
 WideString labelled(WideStringView label, WideStringView value) {
     return translate(label, kToolTips) + u" " + WideString(value);
 }
@@ -37,8 +28,8 @@ WideString dateCaption(const CaptureTime& time, const CaptureTime& today) {
     }
     // Digits first: a month's name may itself hold "dd" or "yyyy".
     WideString caption = translate(u"dd ^ yyyy", kMainWindow);
-    caption = replaceAll(caption, u"dd", padded(time.day, 2));
-    caption = replaceAll(caption, u"yyyy", padded(time.year, 4));
+    caption = replaceAll(caption, u"dd", toWidePadded(time.day, 2));
+    caption = replaceAll(caption, u"yyyy", toWidePadded(time.year, 4));
     return fillPlaceholder(caption, monthName(time.month));
 }
 
@@ -47,8 +38,9 @@ WideString dimensionsText(int32_t width, int32_t height) {
 }
 
 WideString dateTimeText(const CaptureTime& time) {
-    return padded(time.year, 4) + u"/" + padded(time.month, 2) + u"/" + padded(time.day, 2) + u" " +
-           padded(time.hour, 2) + u":" + padded(time.minute, 2) + u":" + padded(time.second, 2);
+    return toWidePadded(time.year, 4) + u"/" + toWidePadded(time.month, 2) + u"/" +
+           toWidePadded(time.day, 2) + u" " + toWidePadded(time.hour, 2) + u":" +
+           toWidePadded(time.minute, 2) + u":" + toWidePadded(time.second, 2);
 }
 
 WideString modeLabel(int32_t mode) {
