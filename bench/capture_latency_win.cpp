@@ -133,7 +133,7 @@ int run(int argc, wchar_t** argv) {
         return 1;
     }
     KernelHandle program(process.hProcess);
-    ::CloseHandle(process.hThread);
+    KernelHandle thread(process.hThread);
     pump(2000);
 
     WideString folder;

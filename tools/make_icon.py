@@ -5,6 +5,7 @@ file with 16, 24, 32 and 48 pixel images, 32-bit with alpha, readable on XP.
 usage: make_icon.py OUTPUT.ico
 """
 import math
+import os
 import struct
 import sys
 
@@ -80,8 +81,10 @@ def main():
         out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset)
         offset += len(image)
     out += b"".join(images)
-    with open(sys.argv[1], "wb") as f:
+    # Replaced in one step: a half-written icon would look up to date to the build.
+    with open(sys.argv[1] + ".tmp", "wb") as f:
         f.write(out)
+    os.replace(sys.argv[1] + ".tmp", sys.argv[1])
 
 
 if __name__ == "__main__":

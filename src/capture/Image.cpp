@@ -14,8 +14,8 @@ Image::Image(bool hasAlpha, int32_t width, int32_t height) {
     const int64_t bytesPerPixel = hasAlpha ? 4 : 3;
     const int64_t stride = (width * bytesPerPixel + 3) & ~int64_t{3};
     const int64_t byteSize = stride * height;
-    // Every size field is 32-bit; a screen of that size would be absurd anyway.
-    if (byteSize > INT32_MAX || height * bytesPerPixel > INT32_MAX) {
+    // Every size is 32-bit; a screen of that size would be absurd anyway.
+    if (byteSize > INT32_MAX) {
         return;
     }
     auto* shared = new (std::nothrow) std::atomic<int32_t>(1);
@@ -29,22 +29,12 @@ Image::Image(bool hasAlpha, int32_t width, int32_t height) {
     shared_ = shared;
     width_ = width;
     height_ = height;
-    bitsPerPixel_ = hasAlpha ? 32 : 24;
-    bytesPerPixel_ = static_cast<int32_t>(bytesPerPixel);
-    stride_ = static_cast<int32_t>(stride);
-    rowPadding_ = static_cast<int32_t>(stride - width * bytesPerPixel);
-    columnBytes_ = static_cast<int32_t>(height * bytesPerPixel);
-    pixelCount_ = width * height;
-    byteSize_ = static_cast<int32_t>(byteSize);
     hasAlpha_ = hasAlpha;
 }
 
 Image::Image(const Image& other)
     : pixels_(other.pixels_), shared_(other.shared_), width_(other.width_), height_(other.height_),
-      bitsPerPixel_(other.bitsPerPixel_), bytesPerPixel_(other.bytesPerPixel_),
-      stride_(other.stride_), rowPadding_(other.rowPadding_), columnBytes_(other.columnBytes_),
-      pixelCount_(other.pixelCount_), byteSize_(other.byteSize_), hasAlpha_(other.hasAlpha_),
-      premultiplied_(other.premultiplied_) {
+      hasAlpha_(other.hasAlpha_), premultiplied_(other.premultiplied_) {
     if (shared_) {
         shared_->fetch_add(1);
     }
@@ -69,13 +59,6 @@ Image& Image::operator=(Image&& other) noexcept {
         shared_ = std::exchange(other.shared_, nullptr);
         width_ = std::exchange(other.width_, 0);
         height_ = std::exchange(other.height_, 0);
-        bitsPerPixel_ = std::exchange(other.bitsPerPixel_, 0);
-        bytesPerPixel_ = std::exchange(other.bytesPerPixel_, 0);
-        stride_ = std::exchange(other.stride_, 0);
-        rowPadding_ = std::exchange(other.rowPadding_, 0);
-        columnBytes_ = std::exchange(other.columnBytes_, 0);
-        pixelCount_ = std::exchange(other.pixelCount_, 0);
-        byteSize_ = std::exchange(other.byteSize_, 0);
         hasAlpha_ = std::exchange(other.hasAlpha_, false);
         premultiplied_ = std::exchange(other.premultiplied_, false);
     }
@@ -101,7 +84,7 @@ Image Image::clone() const {
     }
     Image copy(hasAlpha_, width_, height_);
     if (!copy.isEmpty()) {
-        std::memcpy(copy.pixels_, pixels_, static_cast<size_t>(byteSize_));
+        std::memcpy(copy.pixels_, pixels_, static_cast<size_t>(byteSize()));
         copy.premultiplied_ = premultiplied_;
     }
     return copy;

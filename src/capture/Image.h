@@ -31,15 +31,12 @@ public:
     bool isEmpty() const { return pixels_ == nullptr; }
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
-    int32_t bitsPerPixel() const { return bitsPerPixel_; }
-    int32_t bytesPerPixel() const { return bytesPerPixel_; }
+    int32_t bitsPerPixel() const { return bytesPerPixel() * 8; }
+    int32_t bytesPerPixel() const { return isEmpty() ? 0 : hasAlpha_ ? 4 : 3; }
     // Bytes per row: width * 4, or width * 3 rounded up to a multiple of 4.
-    int32_t stride() const { return stride_; }
-    int32_t rowPadding() const { return rowPadding_; }
-    // Bytes of one column (height * bytes per pixel).
-    int32_t columnBytes() const { return columnBytes_; }
-    int32_t pixelCount() const { return pixelCount_; }
-    int32_t byteSize() const { return byteSize_; }
+    int32_t stride() const { return (width_ * bytesPerPixel() + 3) & ~3; }
+    int32_t pixelCount() const { return width_ * height_; }
+    int32_t byteSize() const { return stride() * height_; }
     bool hasAlpha() const { return hasAlpha_; }
     bool premultiplied() const { return premultiplied_; }
     void setPremultiplied(bool value) { premultiplied_ = value; }
@@ -49,8 +46,8 @@ public:
     // The buffer is shared, so constness of the Image does not protect pixels.
     // row() and pixel() do not check their arguments.
     uint8_t* pixels() const { return pixels_; }
-    uint8_t* row(int32_t y) const { return pixels_ + static_cast<intptr_t>(y) * stride_; }
-    uint8_t* pixel(int32_t x, int32_t y) const { return row(y) + x * bytesPerPixel_; }
+    uint8_t* row(int32_t y) const { return pixels_ + static_cast<intptr_t>(y) * stride(); }
+    uint8_t* pixel(int32_t x, int32_t y) const { return row(y) + x * bytesPerPixel(); }
 
 private:
     void release();
@@ -59,13 +56,6 @@ private:
     std::atomic<int32_t>* shared_ = nullptr;
     int32_t width_ = 0;
     int32_t height_ = 0;
-    int32_t bitsPerPixel_ = 0;
-    int32_t bytesPerPixel_ = 0;
-    int32_t stride_ = 0;
-    int32_t rowPadding_ = 0;
-    int32_t columnBytes_ = 0;
-    int32_t pixelCount_ = 0;
-    int32_t byteSize_ = 0;
     bool hasAlpha_ = false;
     bool premultiplied_ = false;
 };

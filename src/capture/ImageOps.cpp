@@ -216,8 +216,9 @@ void premultiply(Image& image) {
             if (a == 255) {
                 continue;
             }
+            // Divided by 255, not 256: white at alpha 254 must stay 254, not darken.
             for (int c = 0; c < 3; ++c) {
-                pixel[c] = static_cast<uint8_t>((pixel[c] * a + 127) >> 8);
+                pixel[c] = static_cast<uint8_t>((pixel[c] * a + 127) / 255);
             }
         }
     }

@@ -1,6 +1,7 @@
 #pragma once
 // The local time of a capture, as screenshot names and the history record it.
 #include "platform/Time.h"
+#include "platform/WideString.h"
 
 #include <compare>
 #include <cstdint>
@@ -38,6 +39,9 @@ inline int64_t julianDayNumber(const CaptureTime& time) {
 inline bool sameDate(const CaptureTime& a, const CaptureTime& b) {
     return a.year == b.year && a.month == b.month && a.day == b.day;
 }
+
+// The month's name in the current translation; empty outside 1 .. 12.
+WideString monthName(int32_t month);
 
 // 0 Monday .. 6 Sunday, for any Gregorian date.
 int32_t weekdayOf(const CaptureTime& time);

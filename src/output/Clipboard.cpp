@@ -14,14 +14,6 @@ void put32(uint8_t* at, uint32_t value) {
     }
 }
 
-WideString twoDigits(int32_t value) {
-    WideString text = toWide(value);
-    if (value >= 0 && text.size() < 2) {
-        text.insert(text.begin(), u'0');
-    }
-    return text;
-}
-
 } // namespace
 
 Bytes dibFromImage(const Image& image) {
@@ -42,19 +34,6 @@ Bytes dibFromImage(const Image& image) {
         std::memcpy(out, image.row(y), stride);
     }
     return dib;
-}
-
-WideString dimensionsText(int32_t width, int32_t height) {
-    return toWide(width) + u" x " + toWide(height);
-}
-
-WideString dateText(const CaptureTime& t) {
-    WideString year = toWide(t.year);
-    while (t.year >= 0 && year.size() < 4) {
-        year.insert(year.begin(), u'0');
-    }
-    return year + u"/" + twoDigits(t.month) + u"/" + twoDigits(t.day) + u" " + twoDigits(t.hour) +
-           u":" + twoDigits(t.minute) + u":" + twoDigits(t.second);
 }
 
 } // namespace fw

@@ -10,21 +10,8 @@ namespace {
 constexpr WideStringView kMainWindow = u"MainWindow";
 constexpr WideStringView kToolTips = u"MainWindow/ToolTips";
 
-constexpr std::array<WideStringView, 12> kMonthNames = {
-    u"January", u"February", u"March",     u"April",   u"May",      u"June",
-    u"July",    u"August",   u"September", u"October", u"November", u"December"};
-
 constexpr std::array<WideStringView, 4> kModeNames = {u"Full screen", u"Window", u"Region",
                                                       u"Timer"};
-
-// The number with leading zeros up to `digits`; a minus sign goes in front.
-WideString padded(int32_t value, size_t digits) {
-    WideString text = toWide(value < 0 ? -static_cast<int64_t>(value) : value);
-    if (text.size() < digits) {
-        text.insert(0, digits - text.size(), u'0');
-    }
-    return value < 0 ? u"-" + text : text;
-}
 
 WideString labelled(WideStringView label, WideStringView value) {
     return translate(label, kToolTips) + u" " + WideString(value);
@@ -41,18 +28,19 @@ WideString dateCaption(const CaptureTime& time, const CaptureTime& today) {
     }
     // Digits first: a month's name may itself hold "dd" or "yyyy".
     WideString caption = translate(u"dd ^ yyyy", kMainWindow);
-    caption = replaceAll(caption, u"dd", padded(time.day, 2));
-    caption = replaceAll(caption, u"yyyy", padded(time.year, 4));
-    const bool knownMonth = time.month >= 1 && time.month <= 12;
-    const WideString month =
-        knownMonth ? translate(kMonthNames[static_cast<size_t>(time.month - 1)], kMainWindow)
-                   : WideString();
-    return fillPlaceholder(caption, month);
+    caption = replaceAll(caption, u"dd", toWidePadded(time.day, 2));
+    caption = replaceAll(caption, u"yyyy", toWidePadded(time.year, 4));
+    return fillPlaceholder(caption, monthName(time.month));
+}
+
+WideString dimensionsText(int32_t width, int32_t height) {
+    return toWide(width) + u" x " + toWide(height);
 }
 
 WideString dateTimeText(const CaptureTime& time) {
-    return padded(time.year, 4) + u"/" + padded(time.month, 2) + u"/" + padded(time.day, 2) + u" " +
-           padded(time.hour, 2) + u":" + padded(time.minute, 2) + u":" + padded(time.second, 2);
+    return toWidePadded(time.year, 4) + u"/" + toWidePadded(time.month, 2) + u"/" +
+           toWidePadded(time.day, 2) + u" " + toWidePadded(time.hour, 2) + u":" +
+           toWidePadded(time.minute, 2) + u":" + toWidePadded(time.second, 2);
 }
 
 WideString modeLabel(int32_t mode) {
@@ -64,10 +52,9 @@ WideString modeLabel(int32_t mode) {
 }
 
 WideString entryTooltip(const HistoryEntry& entry) {
-    const WideString dimensions = toWide(entry.rect.width) + u" x " + toWide(entry.rect.height);
     return labelled(u"File name:", entry.location.name) + u"\n" +
            labelled(u"File format:", toUpperCase(entry.location.extension)) + u"\n" +
-           labelled(u"Dimensions:", dimensions) + u"\n" +
+           labelled(u"Dimensions:", dimensionsText(entry.rect.width, entry.rect.height)) + u"\n" +
            labelled(u"Date:", dateTimeText(entry.time)) + u"\n" +
            labelled(u"Mode:", modeLabel(entry.mode));
 }

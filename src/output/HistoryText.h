@@ -10,6 +10,9 @@ namespace fw {
 // "Today", "Yesterday", or the translated "dd ^ yyyy" with the month's name.
 WideString dateCaption(const CaptureTime& time, const CaptureTime& today);
 
+// "1920 x 1080"
+WideString dimensionsText(int32_t width, int32_t height);
+
 // "yyyy/MM/dd hh:mm:ss", 24-hour clock.
 WideString dateTimeText(const CaptureTime& time);
 

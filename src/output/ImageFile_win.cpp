@@ -1,3 +1,4 @@
+#include "capture/ImageBitmap_win.h"
 #include "output/ImageFile.h"
 #include "output/PngEncoder.h"
 #include "platform/Files.h"
@@ -12,11 +13,6 @@
 namespace fw {
 
 namespace {
-
-struct ImageDeleter {
-    void operator()(Gdiplus::GpImage* image) const { gdip::GdipDisposeImage(image); }
-};
-using GdiplusImage = std::unique_ptr<Gdiplus::GpImage, ImageDeleter>;
 
 struct StreamDeleter {
     void operator()(IStream* stream) const { stream->Release(); }
@@ -43,26 +39,15 @@ bool encoderFor(const char16_t* mimeType, CLSID& clsid) {
     return false;
 }
 
-Gdiplus::PixelFormat pixelFormatOf(const Image& image) {
-    if (!image.hasAlpha()) {
-        return PixelFormat24bppRGB;
-    }
-    return image.premultiplied() ? PixelFormat32bppPARGB : PixelFormat32bppARGB;
-}
-
-// The image's own buffer is lent to GDI+ for the one write, nothing is copied.
 bool encode(const Image& image, const ImageCodec& codec, const WideString& path) {
     CLSID clsid{};
     if (!encoderFor(codec.mimeType, clsid)) {
         return false;
     }
-    Gdiplus::GpBitmap* bitmap = nullptr;
-    if (gdip::GdipCreateBitmapFromScan0(image.width(), image.height(), image.stride(),
-                                        pixelFormatOf(image), image.pixels(),
-                                        &bitmap) != Gdiplus::Ok) {
+    const GdiplusImage bitmap = borrowedBitmap(image);
+    if (!bitmap) {
         return false;
     }
-    GdiplusImage owner(bitmap);
     static const GUID kQuality = {
         0x1D5BE4B5, 0xFA4A, 0x452D, {0x9C, 0xDD, 0x5D, 0xB3, 0x51, 0x05, 0xE7, 0xEB}};
     LONG quality = 100;
@@ -72,7 +57,7 @@ bool encode(const Image& image, const ImageCodec& codec, const WideString& path)
     parameters.Parameter[0].NumberOfValues = 1;
     parameters.Parameter[0].Type = Gdiplus::EncoderParameterValueTypeLong;
     parameters.Parameter[0].Value = &quality;
-    return gdip::GdipSaveImageToFile(bitmap, wide(path), &clsid,
+    return gdip::GdipSaveImageToFile(bitmap.get(), wide(path), &clsid,
                                      codec.maximumQuality ? &parameters : nullptr) == Gdiplus::Ok;
 }
 

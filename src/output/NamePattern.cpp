@@ -33,29 +33,15 @@ constexpr std::array<WideStringView, 7> kDayNames = {
 // could never be written and a hand-edited setting must not exhaust memory.
 constexpr int32_t kMaxPaddedDigits = 255;
 
-WideString padded(uint64_t value, int32_t digits) {
-    WideString text = toWideUnsigned(value);
-    size_t wanted = static_cast<size_t>(std::clamp(digits, 1, kMaxPaddedDigits));
-    if (text.size() < wanted) {
-        text.insert(0, wanted - text.size(), u'0');
-    }
-    return text;
-}
-
-WideString paddedSigned(int32_t value, int32_t digits) {
-    if (value < 0) {
-        WideString text = padded(static_cast<uint64_t>(-static_cast<int64_t>(value)), digits);
-        text.insert(text.begin(), u'-');
-        return text;
-    }
-    return padded(static_cast<uint64_t>(value), digits);
+WideString padded(int64_t value, int32_t digits) {
+    return toWidePadded(value, static_cast<size_t>(std::clamp(digits, 1, kMaxPaddedDigits)));
 }
 
 // A 12-hour clock shows 12 for noon and midnight: 0:30 is 12 am, 12:30 is 12 pm.
 WideString hourText(int32_t hour) {
     os::ClockFormat format = os::userClockFormat();
     if (!format.twelveHour) {
-        return paddedSigned(hour, 2);
+        return padded(hour, 2);
     }
     bool evening = hour >= 12 && hour <= 23;
     int32_t shown = hour;
@@ -64,20 +50,13 @@ WideString hourText(int32_t hour) {
     } else if (hour > 12 && hour <= 23) {
         shown = hour - 12;
     }
-    WideString text = paddedSigned(shown, 2);
+    WideString text = padded(shown, 2);
     text.push_back(u'-');
     text.append(evening ? format.evening : format.morning);
     while (!text.empty() && text.back() == u'-') {
         text.pop_back();
     }
     return text;
-}
-
-WideString monthName(int32_t month) {
-    if (month < 1 || month > 12) {
-        return WideString();
-    }
-    return translate(kMonthNames[static_cast<size_t>(month - 1)], u"MainWindow");
 }
 
 WideString dayName(const CaptureTime& time) {
@@ -102,6 +81,13 @@ void blankDeviceName(WideString& name) {
 }
 
 } // namespace
+
+WideString monthName(int32_t month) {
+    if (month < 1 || month > 12) {
+        return WideString();
+    }
+    return translate(kMonthNames[static_cast<size_t>(month - 1)], u"MainWindow");
+}
 
 int32_t weekdayOf(const CaptureTime& time) {
     // Sakamoto's method gives 0 for Sunday.
@@ -155,9 +141,9 @@ WideString NamePattern::uniqueName(const CaptureTime& time, WideStringView folde
 WideString NamePattern::fill(uint32_t counter, int32_t digits, WideStringView pattern,
                              const CaptureTime& time) {
     const std::array<WideString, 9> values = {
-        padded(counter, digits), paddedSigned(time.year, 4),   paddedSigned(time.month, 2),
-        monthName(time.month),   paddedSigned(time.day, 2),    dayName(time),
-        hourText(time.hour),     paddedSigned(time.minute, 2), paddedSigned(time.second, 2)};
+        padded(counter, digits), padded(time.year, 4),   padded(time.month, 2),
+        monthName(time.month),   padded(time.day, 2),    dayName(time),
+        hourText(time.hour),     padded(time.minute, 2), padded(time.second, 2)};
     WideString name(pattern);
     for (size_t i = 0; i < kTokens.size(); ++i) {
         name = replaceAll(name, kTokens[i], values[i], true);

@@ -234,4 +234,13 @@ WideString toWide(int64_t value) {
     return toWideUnsigned(static_cast<uint64_t>(value));
 }
 
+WideString toWidePadded(int64_t value, size_t digits) {
+    WideString text = toWide(value);
+    const size_t sign = value < 0 ? 1 : 0;
+    if (text.size() - sign < digits) {
+        text.insert(sign, digits - (text.size() - sign), u'0');
+    }
+    return text;
+}
+
 } // namespace fw

@@ -42,5 +42,7 @@ WideString fromUtf8(std::string_view utf8);
 // Decimal conversion of integers (no locale).
 WideString toWide(int64_t value);
 WideString toWideUnsigned(uint64_t value);
+// At least `digits` digits, the zeros after any minus sign ("-05").
+WideString toWidePadded(int64_t value, size_t digits);
 
 } // namespace fw

@@ -83,7 +83,7 @@ public:
     }
 
     CursorHandle createCursor(const Image& image, Point hotSpot) override {
-        if (image.isEmpty() || image.bytesPerPixel() < 3) {
+        if (image.isEmpty()) {
             return nullptr;
         }
         BitmapHandle colour = colourBitmap(image);

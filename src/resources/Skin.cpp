@@ -71,11 +71,15 @@ bool readSkinDescription(const XmlElement& element, SkinDescription& d) {
         if (!readTriple(element.attribute(u"rows"), s.r0, s.r1, s.r2)) {
             s.r0 = s.r1 = s.r2 = 0;
         }
-        // Negative parts would mirror pieces of the sheet when drawn.
-        if (std::min({s.c1, s.c2, s.r0, s.r1, s.r2}) >= 0) {
+        // Negative parts would mirror pieces of the sheet when drawn; sums are
+        // taken in 64 bits so that huge parts cannot wrap the frame size.
+        const int64_t width = int64_t{s.c0} + s.c1 + s.c2;
+        const int64_t height = int64_t{s.r0} + s.r1 + s.r2;
+        if (std::min({s.c1, s.c2, s.r0, s.r1, s.r2}) >= 0 && width <= INT32_MAX &&
+            height <= INT32_MAX) {
             d.slices = s;
-            d.frameWidth = s.c0 + s.c1 + s.c2;
-            d.frameHeight = s.r0 + s.r1 + s.r2;
+            d.frameWidth = static_cast<int32_t>(width);
+            d.frameHeight = static_cast<int32_t>(height);
         }
     }
     return true;

@@ -17,7 +17,7 @@ void TimerService::StartTimer(TimerOwner* owner, int32_t identifier, int32_t int
     if (systemTimer == 0) {
         return;
     }
-    records_.push_back(Record{owner, identifier, intervalMs, systemTimer});
+    records_.push_back(Record{owner, identifier, systemTimer});
 }
 
 void TimerService::StopTimer(TimerOwner* owner, int32_t identifier) {

@@ -44,7 +44,6 @@ private:
     struct Record {
         TimerOwner* owner;
         int32_t identifier;
-        int32_t interval;
         uint32_t systemTimer;
     };
     std::list<Record> records_;

@@ -1,20 +1,10 @@
 #include "ui/UIPainter.h"
 
-#include "platform/Gdiplus_win.h"
+#include "capture/ImageBitmap_win.h"
 
 namespace fw {
 
 namespace {
-
-Gdiplus::PixelFormat pixelFormatOf(const Image& image) {
-    if (image.bitsPerPixel() == 24) {
-        return PixelFormat24bppRGB;
-    }
-    if (!image.hasAlpha()) {
-        return PixelFormat32bppRGB;
-    }
-    return image.premultiplied() ? PixelFormat32bppPARGB : PixelFormat32bppARGB;
-}
 
 void applyHints(Gdiplus::GpGraphics* graphics, uint32_t hints) {
     gdip::GdipSetPageUnit(graphics, Gdiplus::UnitPixel);
@@ -44,10 +34,7 @@ void UIPainter::drawImageRect(const Image& image, const Rect& s, const Rect& d) 
         return;
     }
     applyHints(graphics, renderHints());
-    // The bitmap borrows the image's pixels for this one draw.
-    Gdiplus::GpBitmap* bitmap = nullptr;
-    gdip::GdipCreateBitmapFromScan0(image.width(), image.height(), image.stride(),
-                                    pixelFormatOf(image), image.pixels(), &bitmap);
+    const GdiplusImage bitmap = borrowedBitmap(image);
     Gdiplus::GpImageAttributes* attributes = nullptr;
     gdip::GdipCreateImageAttributes(&attributes);
     if (attributes) {
@@ -56,15 +43,12 @@ void UIPainter::drawImageRect(const Image& image, const Rect& s, const Rect& d) 
                                              FALSE);
     }
     if (bitmap) {
-        gdip::GdipDrawImageRectRectI(graphics, bitmap, d.x, d.y, d.width, d.height, s.x, s.y,
+        gdip::GdipDrawImageRectRectI(graphics, bitmap.get(), d.x, d.y, d.width, d.height, s.x, s.y,
                                      s.width, s.height, Gdiplus::UnitPixel, attributes, nullptr,
                                      nullptr);
     }
     if (attributes) {
         gdip::GdipDisposeImageAttributes(attributes);
-    }
-    if (bitmap) {
-        gdip::GdipDisposeImage(bitmap);
     }
     gdip::GdipDeleteGraphics(graphics);
 }

@@ -108,16 +108,18 @@ TEST(ImageOpsTest, BlurSpreadsSymmetricallyAndKeepsFlatAreas) {
 }
 
 TEST(ImageOpsTest, PremultiplyRunsOnce) {
-    Image image(true, 3, 1);
+    Image image(true, 4, 1);
     put(image, 0, 0, {200, 100, 10, 255});
     put(image, 1, 0, {200, 100, 10, 128});
     put(image, 2, 0, {200, 100, 10, 0});
+    put(image, 3, 0, {255, 255, 0, 254});
     premultiply(image);
     premultiply(image);
     EXPECT_TRUE(image.premultiplied());
     EXPECT_EQ(at(image, 0, 0), (Pixel{200, 100, 10, 255}));
     EXPECT_EQ(at(image, 1, 0), (Pixel{100, 50, 5, 128}));
     EXPECT_EQ(at(image, 2, 0), (Pixel{0, 0, 0, 0}));
+    EXPECT_EQ(at(image, 3, 0), (Pixel{254, 254, 0, 254})) << "nearly opaque white stays white";
 }
 
 } // namespace

@@ -25,6 +25,9 @@ TEST(WideStringTest, SharedOperations) {
     EXPECT_EQ(upperFirst(u"\u0436\u0443\u043a"), u"\u0416\u0443\u043a");
     EXPECT_EQ(toWide(INT64_MIN), u"-9223372036854775808");
     EXPECT_EQ(toWide(0), u"0");
+    EXPECT_EQ(toWidePadded(-5, 2), u"-05");
+    EXPECT_EQ(toWidePadded(7, 3), u"007");
+    EXPECT_EQ(toWidePadded(-123, 2), u"-123");
 }
 
 } // namespace

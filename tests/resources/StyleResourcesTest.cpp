@@ -21,6 +21,7 @@ const char* kSkins = R"(<skins>
     <skin name="ZeroFirstColumn" count="1" width="16" height="12" columns="0,12,4" rows="3,6,3" />
     <skin name="TooMany" count="1000000000" width="4" height="4" />
     <skin name="Negative" count="1" width="8" height="6" columns="4,-2,6" rows="2,2,2" />
+    <skin name="Huge" count="1" width="8" height="6" columns="2147483647,2147483647,2" rows="2,2,2" />
     <skin />
     <skin name="" count="1" width="1" height="1" />
 </skins>)";
@@ -37,7 +38,8 @@ TestPack styleWith(const std::string& skins, const std::string& metrics) {
         .add(u"skins", u"Sliced.png", "20x24")
         .add(u"skins", u"ZeroFirstColumn.png", "16x12")
         .add(u"skins", u"TooMany.png", "4x8")
-        .add(u"skins", u"Negative.png", "8x6");
+        .add(u"skins", u"Negative.png", "8x6")
+        .add(u"skins", u"Huge.png", "8x6");
     return pack;
 }
 
@@ -56,7 +58,7 @@ bool load(StyleResources& style, const TestPack& source) {
 TEST(StyleResourcesTest, SkinGeometryFollowsSlicesOrFrameSize) {
     StyleResources style(u"memory");
     ASSERT_TRUE(load(style, styleWith(kSkins, kMetrics)));
-    EXPECT_EQ(style.skins().size(), 5u); // attribute-less and nameless skins are skipped
+    EXPECT_EQ(style.skins().size(), 6u); // attribute-less and nameless skins are skipped
 
     const Skin* plain = style.skin(u"Plain");
     ASSERT_NE(plain, nullptr);
@@ -87,6 +89,9 @@ TEST(StyleResourcesTest, SkinGeometryFollowsSlicesOrFrameSize) {
     // A negative slice would mirror parts of the sheet: the skin is drawn unsliced.
     EXPECT_FALSE(style.skin(u"Negative")->isSliced());
     EXPECT_EQ(style.skin(u"Negative")->frameWidth(), 8);
+    // So would slices whose sum overflows.
+    EXPECT_FALSE(style.skin(u"Huge")->isSliced());
+    EXPECT_EQ(style.skin(u"Huge")->frameWidth(), 8);
 
     // Frames are limited to those the sheet holds.
     EXPECT_EQ(style.skin(u"TooMany")->frameCount(), 2);
