@@ -29,12 +29,7 @@ bool bareCopy(const fw::Rect& r) {
         fw::SelectedObject selected(memory.get(), bitmap.get());
         ::BitBlt(memory.get(), 0, 0, r.width, r.height, screen.get(), r.x, r.y, SRCCOPY);
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = r.width;
-    info.bmiHeader.biHeight = -r.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = fw::topDownBitmapInfo(r.width, r.height);
     return ::GetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(r.height), pixels.data(),
                        &info, DIB_RGB_COLORS) == r.height;
 }

@@ -31,6 +31,17 @@ inline WideString fromWide(const wchar_t* text, size_t length) {
 inline Rect fromRECT(const RECT& r) {
     return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
+// A 32-bit top-down DIB: the row layout of the program's images.
+inline BITMAPINFO topDownBitmapInfo(int32_t width, int32_t height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
 inline RECT toRECT(const Rect& r) {
     return RECT{r.x, r.y, r.x + r.width, r.y + r.height};
 }

@@ -35,13 +35,7 @@ LPCWSTR systemCursorName(int32_t id) {
 // A top-down 32-bit DIB section holding the image's pixels (straight alpha, as
 // icons and cursors expect).
 BitmapHandle colourBitmap(const Image& image) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = image.width();
-    info.bmiHeader.biHeight = -image.height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO info = topDownBitmapInfo(image.width(), image.height());
     void* bits = nullptr;
     BitmapHandle bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap || !bits) {

@@ -213,12 +213,7 @@ LRESULT CALLBACK patternProcedure(HWND window, UINT message, WPARAM wParam, LPAR
                 (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
         }
     }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info = topDownBitmapInfo(width, height);
     ::SetDIBitsToDevice(dc, 0, 0, width, height, 0, 0, 0, height, pixels.data(), &info,
                         DIB_RGB_COLORS);
     ::EndPaint(window, &paint);
