@@ -25,7 +25,7 @@ void applyHints(Gdiplus::GpGraphics* graphics, uint32_t hints) {
 
 } // namespace
 
-void UIPainter::drawImageRect(const Image& image, const Rect& s, const Rect& d) {
+void UIPainter::drawImageThroughPlatform(const Image& image, const Rect& s, const Rect& d) {
     if (image.isEmpty() || !deviceContext() || !startGdiplus()) {
         return;
     }
@@ -53,4 +53,8 @@ void UIPainter::drawImageRect(const Image& image, const Rect& s, const Rect& d) 
     gdip::GdipDeleteGraphics(graphics);
 }
 
+} // namespace fw
+namespace fw {
+void UIPainter::drawTextThroughPlatform(const Rect&, const Rect&, WideStringView, const FontSpec&,
+                                        Color, uint32_t) {}
 } // namespace fw
