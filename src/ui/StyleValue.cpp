@@ -177,12 +177,13 @@ Color parseStyleColor(WideStringView text) {
         }
         return kTransparentColor;
     }
-    if (!text.empty() && isDigit(text.front())) {
+    if (!text.empty() && std::all_of(text.begin(), text.end(), isDigit)) {
         // Written as one decimal number: the ARGB value itself, wrapping like
-        // the unsigned conversion it stands for.
+        // the unsigned conversion it stands for. Anything after the digits
+        // ("1;2;3") makes it unreadable.
         uint32_t value = 0;
-        for (size_t i = 0; i < text.size() && isDigit(text[i]); ++i) {
-            value = value * 10 + static_cast<uint32_t>(text[i] - u'0');
+        for (char16_t c : text) {
+            value = value * 10 + static_cast<uint32_t>(c - u'0');
         }
         return value;
     }

@@ -257,7 +257,7 @@ void UIWidget::setEnabled(bool enabled) {
     }
     enabled_ = enabled;
     if (UIWindow* w = window(); w && w != this && !enabled) {
-        w->widgetHidden(this);
+        w->widgetDisabled(this);
     }
     update();
     notifyStateChanged();

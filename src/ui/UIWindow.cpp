@@ -550,6 +550,9 @@ void UIWindow::deliverMouse(NativeMouseKind kind, UIWidget* target, Point positi
 
 void UIWindow::dispatchMouse(NativeMouseKind kind, Point position, uint32_t button,
                              uint32_t buttons, uint32_t modifiers) {
+    if (onWindowMouse(kind, position, button, buttons)) {
+        return;
+    }
     if (kind == NativeMouseKind::Press || kind == NativeMouseKind::DoubleClick) {
         toolTipDismiss();
         if (popup_) {
@@ -689,6 +692,12 @@ bool UIWindow::onWindowKey(const KeyEvent&) {
     return false;
 }
 
+bool UIWindow::onWindowMouse(NativeMouseKind, Point, uint32_t, uint32_t) {
+    return false;
+}
+
+void UIWindow::onCaptureLostByWindow() {}
+
 void UIWindow::onActivated(bool) {}
 
 void UIWindow::onShown(bool) {}
@@ -707,20 +716,25 @@ void UIWindow::widgetGoing(UIWidget* widget) {
     toolTipWidgetGoing(widget);
 }
 
-void UIWindow::widgetHidden(UIWidget* widget) {
+void UIWindow::widgetDisabled(UIWidget* widget) {
     auto within = [widget](UIWidget* w) { return w && (w == widget || widget->isAncestorOf(w)); };
     if (within(focus_)) {
         UIWidget* old = focus_;
         focus_ = nullptr;
         old->onFocusOut();
     }
-    if (within(hovered_)) {
-        setHovered(nullptr);
-    }
     if (within(grabber_)) {
         UIWidget* old = grabber_;
         releaseGrab();
         old->onCaptureLost();
+    }
+}
+
+void UIWindow::widgetHidden(UIWidget* widget) {
+    widgetDisabled(widget);
+    auto within = [widget](UIWidget* w) { return w && (w == widget || widget->isAncestorOf(w)); };
+    if (within(hovered_)) {
+        setHovered(nullptr);
     }
     toolTipWidgetGoing(widget);
 }
@@ -788,6 +802,7 @@ void UIWindow::onNativeCaptureLost() {
         grabber_ = nullptr;
         old->onCaptureLost();
     }
+    onCaptureLostByWindow();
 }
 
 void UIWindow::onNativeDpiChanged(int32_t dpi, const Rect& suggestedWindowRect) {

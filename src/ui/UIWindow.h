@@ -123,10 +123,18 @@ public:
     // Used by widgets as they change.
     void widgetGoing(UIWidget* widget);
     void widgetHidden(UIWidget* widget);
+    // A disabled widget loses focus and the mouse it held, but stays hovered
+    // (its tooltip still shows).
+    void widgetDisabled(UIWidget* widget);
 
 protected:
     // A chance for derived windows to see a key before the focus widget.
     virtual bool onWindowKey(const KeyEvent& event);
+    // A chance to see mouse input before any widget; true when it was used.
+    virtual bool onWindowMouse(NativeMouseKind kind, Point position, uint32_t button,
+                               uint32_t buttons);
+    // The window lost the mouse it held (another window took it).
+    virtual void onCaptureLostByWindow();
     virtual void onActivated(bool active);
     // After the window was shown or hidden.
     virtual void onShown(bool shown);
