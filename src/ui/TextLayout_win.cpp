@@ -42,6 +42,16 @@ HDC measuringDc() {
     return dc.get();
 }
 
+// Selecting a font is slow (it is matched anew each time): the measuring
+// context keeps the last font it measured with. Cached fonts outlive it.
+HDC measuringDcWith(const CachedFont& font) {
+    HDC dc = measuringDc();
+    if (dc && ::GetCurrentObject(dc, OBJ_FONT) != font.handle.get()) {
+        ::SelectObject(dc, font.handle.get());
+    }
+    return dc;
+}
+
 LOGFONTW logicalFont(const FontKey& key) {
     LOGFONTW lf{};
     lf.lfHeight = -key.pixelHeight; // negative: the character height, not the cell
@@ -73,12 +83,9 @@ const CachedFont* cachedFont(const FontSpec& font, int32_t dpi) {
     }
     CachedFont entry{std::move(handle), FontMetrics{}};
     TEXTMETRICW tm{};
-    HDC dc = measuringDc();
-    if (dc) {
-        SelectedObject selected(dc, entry.handle.get());
-        if (::GetTextMetricsW(dc, &tm)) {
-            entry.metrics = FontMetrics{tm.tmAscent, tm.tmDescent, tm.tmHeight, tm.tmAveCharWidth};
-        }
+    HDC dc = measuringDcWith(entry);
+    if (dc && ::GetTextMetricsW(dc, &tm)) {
+        entry.metrics = FontMetrics{tm.tmAscent, tm.tmDescent, tm.tmHeight, tm.tmAveCharWidth};
     }
     return &cache.emplace(std::move(key), std::move(entry)).first->second;
 }
@@ -93,14 +100,13 @@ FontMetrics fontMetrics(const FontSpec& font, int32_t dpi) {
 Size measureText(WideStringView text, const FontSpec& font, int32_t dpi, uint32_t flags,
                  int32_t wrapWidth) {
     const CachedFont* cached = cachedFont(font, dpi);
-    HDC dc = measuringDc();
-    if (!cached || !dc) {
+    HDC dc = cached ? measuringDcWith(*cached) : nullptr;
+    if (!dc) {
         return Size{};
     }
     if (text.empty() || text.size() > 0x7FFFFFFF) {
         return Size{0, cached->metrics.height};
     }
-    SelectedObject selected(dc, cached->handle.get());
     UINT format = DT_CALCRECT | DT_NOCLIP | ((flags & TextMnemonic) ? 0 : DT_NOPREFIX);
     RECT box{0, 0, 0, 0};
     if (flags & TextWordWrap) {
@@ -117,11 +123,10 @@ Size measureText(WideStringView text, const FontSpec& font, int32_t dpi, uint32_
 std::vector<int32_t> characterOffsets(WideStringView text, const FontSpec& font, int32_t dpi) {
     std::vector<int32_t> offsets(text.size());
     const CachedFont* cached = cachedFont(font, dpi);
-    HDC dc = measuringDc();
-    if (!cached || !dc || text.empty() || text.size() > 0x7FFFFFFF) {
+    HDC dc = cached ? measuringDcWith(*cached) : nullptr;
+    if (!dc || text.empty() || text.size() > 0x7FFFFFFF) {
         return offsets;
     }
-    SelectedObject selected(dc, cached->handle.get());
     std::vector<INT> extents(text.size());
     SIZE total{};
     if (::GetTextExtentExPointW(dc, reinterpret_cast<const wchar_t*>(text.data()),

@@ -52,74 +52,78 @@ void copyRow(uint32_t* destination, const uint8_t* sourceRow, int32_t sourceX, i
     }
 }
 
-// Where one destination position samples the source: `first` (or -1 where
-// the pixel centre maps outside the image), and for bilinear filtering the
-// next position and its weight out of 256.
+// Where one destination position samples the source: `first`, and for
+// bilinear filtering the next position and its weight out of 256.
 struct Sample {
-    int32_t first = -1;
-    int32_t second = -1;
+    int32_t first = 0;
+    int32_t second = 0;
     uint32_t weight = 0;
 };
 
 // One axis of a stretch from (sourceStart, sourceLength) onto (destinationStart,
-// destinationLength), for the destination positions from..to-1. Samples stay
-// inside validStart..validEnd-1, the part of the source that lies in the image.
+// destinationLength). Samples stay inside validStart..validEnd-1, the part of
+// the source that lies in the image.
 struct Axis {
     int64_t sourceStart, sourceLength, destinationStart, destinationLength;
     int64_t validStart, validEnd;
 };
 
-std::vector<Sample>& axisSamples(std::vector<Sample>& samples, const Axis& axis, int32_t from,
-                                 int32_t to, bool smooth) {
-    samples.assign(static_cast<size_t>(to - from), Sample{});
+// The samples of the destination positions from..to-1 whose pixel centres map
+// into the image; they form one run, which starts at the returned position.
+int32_t axisSamples(std::vector<Sample>& samples, const Axis& axis, int32_t from, int32_t to,
+                    bool smooth) {
+    samples.clear();
+    int32_t start = to;
     const int64_t twiceDestination = 2 * axis.destinationLength;
+    const int64_t low = (axis.validStart - axis.sourceStart) * twiceDestination;
+    const int64_t high = (axis.validEnd - axis.sourceStart) * twiceDestination;
     for (int32_t d = from; d < to; ++d) {
         // The destination pixel centre, in source pixels times 2 * destinationLength.
         const int64_t centre = (2 * (d - axis.destinationStart) + 1) * axis.sourceLength;
-        const int64_t low = (axis.validStart - axis.sourceStart) * twiceDestination;
-        const int64_t high = (axis.validEnd - axis.sourceStart) * twiceDestination;
         if (centre < low || centre >= high) {
             continue;
         }
-        Sample& s = samples[static_cast<size_t>(d - from)];
+        start = std::min(start, d);
+        Sample s;
         if (!smooth) {
             s.first = static_cast<int32_t>(axis.sourceStart + centre / twiceDestination);
             s.second = s.first;
-            continue;
+        } else {
+            // Position of the centre among source pixel centres, in 1/256 pixels.
+            int64_t numerator = centre * 256 - 128 * twiceDestination;
+            int64_t position = numerator >= 0
+                                   ? numerator / twiceDestination
+                                   : -((-numerator + twiceDestination - 1) / twiceDestination);
+            int64_t index = axis.sourceStart + (position >> 8);
+            s.first = static_cast<int32_t>(std::clamp(index, axis.validStart, axis.validEnd - 1));
+            s.second =
+                static_cast<int32_t>(std::clamp(index + 1, axis.validStart, axis.validEnd - 1));
+            s.weight = static_cast<uint32_t>(position & 255);
         }
-        // Position of the centre among source pixel centres, in 1/256 pixels.
-        int64_t numerator = centre * 256 - 128 * twiceDestination;
-        int64_t position = numerator >= 0
-                               ? numerator / twiceDestination
-                               : -((-numerator + twiceDestination - 1) / twiceDestination);
-        int64_t index = axis.sourceStart + (position >> 8);
-        s.first = static_cast<int32_t>(std::clamp(index, axis.validStart, axis.validEnd - 1));
-        s.second = static_cast<int32_t>(std::clamp(index + 1, axis.validStart, axis.validEnd - 1));
-        s.weight = static_cast<uint32_t>(position & 255);
+        samples.push_back(s);
     }
-    return samples;
+    return start;
 }
 
-template <SourceKind Kind, bool Blend, bool Smooth>
-void stretchRow(uint32_t* destination, const uint8_t* top, const uint8_t* bottom,
-                uint32_t rowWeight, const std::vector<Sample>& columns) {
+template <bool Blend> void storeRow(uint32_t* destination, const uint32_t* line, int32_t count) {
+    if constexpr (Blend) {
+        for (int32_t i = 0; i < count; ++i) {
+            destination[i] = pixel::over(destination[i], line[i]);
+        }
+    } else {
+        std::memcpy(destination, line, static_cast<size_t>(count) * 4);
+    }
+}
+
+// One source row stretched across the columns, premultiplied.
+template <SourceKind Kind>
+void stretchedRow(const uint8_t* source, const std::vector<Sample>& columns,
+                  std::vector<uint32_t>& out) {
+    out.resize(columns.size());
     for (size_t i = 0; i < columns.size(); ++i) {
-        const Sample& c = columns[i];
-        if (c.first < 0) {
-            continue;
-        }
-        if constexpr (!Smooth) {
-            store<Blend>(destination[i], load<Kind>(top, c.first));
-        } else {
-            uint32_t value =
-                pixel::mix(load<Kind>(top, c.first), load<Kind>(top, c.second), c.weight);
-            if (rowWeight != 0) {
-                uint32_t below =
-                    pixel::mix(load<Kind>(bottom, c.first), load<Kind>(bottom, c.second), c.weight);
-                value = pixel::mix(value, below, rowWeight);
-            }
-            store<Blend>(destination[i], value);
-        }
+        const Sample c = columns[i];
+        const uint32_t left = load<Kind>(source, c.first);
+        out[i] = c.weight == 0 ? left : pixel::mix(left, load<Kind>(source, c.second), c.weight);
     }
 }
 
@@ -140,32 +144,85 @@ template <SourceKind Kind, bool Blend> void copyBlit(const Blit& b) {
     }
 }
 
-template <SourceKind Kind, bool Blend, bool Smooth> void stretchBlit(const Blit& b) {
-    thread_local std::vector<Sample> columns, rows;
-    axisSamples(columns,
-                {b.source.x, b.source.width, b.destination.x, b.destination.width, b.valid.x,
-                 b.valid.right()},
-                b.area.x, b.area.right(), Smooth);
-    axisSamples(rows,
-                {b.source.y, b.source.height, b.destination.y, b.destination.height, b.valid.y,
-                 b.valid.bottom()},
-                b.area.y, b.area.bottom(), Smooth);
-    for (int32_t y = b.area.y; y < b.area.bottom(); ++y) {
-        const Sample& r = rows[static_cast<size_t>(y - b.area.y)];
-        if (r.first >= 0) {
-            stretchRow<Kind, Blend, Smooth>(b.surface.row(y) + b.area.x, b.image.row(r.first),
-                                            b.image.row(r.second), r.weight, columns);
+// Scratch space reused by every stretch on this thread.
+struct StretchBuffers {
+    std::vector<Sample> columns, rows;
+    std::vector<uint32_t> upper, lower, line;
+};
+
+template <SourceKind Kind, bool Blend>
+void nearestBlit(const Blit& b, const StretchBuffers& s, int32_t x0, int32_t y0) {
+    const auto width = static_cast<int32_t>(s.columns.size());
+    for (size_t j = 0; j < s.rows.size(); ++j) {
+        uint32_t* destination = b.surface.row(y0 + static_cast<int32_t>(j)) + x0;
+        const uint8_t* source = b.image.row(s.rows[j].first);
+        for (int32_t i = 0; i < width; ++i) {
+            store<Blend>(destination[i],
+                         load<Kind>(source, s.columns[static_cast<size_t>(i)].first));
         }
     }
 }
 
-template <SourceKind Kind, bool Blend> void blit(const Blit& b, bool scaled, bool smooth) {
-    if (!scaled) {
-        copyBlit<Kind, Blend>(b);
-    } else if (smooth) {
-        stretchBlit<Kind, Blend, true>(b);
+// Each source row is stretched across once and kept while the destination
+// rows that blend it go by; a destination row then mixes two such rows.
+template <SourceKind Kind, bool Blend>
+void bilinearBlit(const Blit& b, StretchBuffers& s, int32_t x0, int32_t y0) {
+    const auto width = static_cast<int32_t>(s.columns.size());
+    int32_t upperRow = -1, lowerRow = -1;
+    for (size_t j = 0; j < s.rows.size(); ++j) {
+        const Sample r = s.rows[j];
+        if (r.first != upperRow) {
+            if (r.first == lowerRow) {
+                std::swap(s.upper, s.lower);
+                std::swap(upperRow, lowerRow);
+            } else {
+                stretchedRow<Kind>(b.image.row(r.first), s.columns, s.upper);
+                upperRow = r.first;
+            }
+        }
+        const uint32_t* line = s.upper.data();
+        if (r.weight != 0) {
+            if (r.second != lowerRow) {
+                stretchedRow<Kind>(b.image.row(r.second), s.columns, s.lower);
+                lowerRow = r.second;
+            }
+            s.line.resize(s.columns.size());
+            for (int32_t i = 0; i < width; ++i) {
+                s.line[static_cast<size_t>(i)] = pixel::mix(
+                    s.upper[static_cast<size_t>(i)], s.lower[static_cast<size_t>(i)], r.weight);
+            }
+            line = s.line.data();
+        }
+        storeRow<Blend>(b.surface.row(y0 + static_cast<int32_t>(j)) + x0, line, width);
+    }
+}
+
+template <SourceKind Kind, bool Blend> void stretchBlit(const Blit& b, bool smooth) {
+    thread_local StretchBuffers buffers;
+    StretchBuffers& s = buffers;
+    const int32_t x0 = axisSamples(s.columns,
+                                   {b.source.x, b.source.width, b.destination.x,
+                                    b.destination.width, b.valid.x, b.valid.right()},
+                                   b.area.x, b.area.right(), smooth);
+    const int32_t y0 = axisSamples(s.rows,
+                                   {b.source.y, b.source.height, b.destination.y,
+                                    b.destination.height, b.valid.y, b.valid.bottom()},
+                                   b.area.y, b.area.bottom(), smooth);
+    if (s.columns.empty() || s.rows.empty()) {
+        return;
+    }
+    if (smooth) {
+        bilinearBlit<Kind, Blend>(b, s, x0, y0);
     } else {
-        stretchBlit<Kind, Blend, false>(b);
+        nearestBlit<Kind, Blend>(b, s, x0, y0);
+    }
+}
+
+template <SourceKind Kind, bool Blend> void blit(const Blit& b, bool scaled, bool smooth) {
+    if (scaled) {
+        stretchBlit<Kind, Blend>(b, smooth);
+    } else {
+        copyBlit<Kind, Blend>(b);
     }
 }
 

@@ -28,7 +28,7 @@ void applyHints(Gdiplus::GpGraphics* graphics, uint32_t hints) {
 }
 
 UINT textFormat(uint32_t flags) {
-    UINT format = DT_NOCLIP;
+    UINT format = 0;
     format |= (flags & AlignLeft) ? DT_LEFT : (flags & AlignRight) ? DT_RIGHT : DT_CENTER;
     if (flags & TextWordWrap) {
         format |= DT_WORDBREAK; // placed vertically by hand: DrawText does so on one line only
@@ -60,6 +60,21 @@ RECT textBox(HDC dc, const Rect& whole, const wchar_t* text, int length, UINT fo
         (flags & AlignBottom) ? whole.bottom() - height : whole.y + (whole.height - height) / 2;
     box.bottom = box.top + height;
     return box;
+}
+
+// Where the glyphs can land: the rows of the one line (with room for marks
+// that reach above or below it) or of the wrapped lines.
+Rect inkBand(const Rect& whole, const RECT& box, int32_t lineHeight, uint32_t flags) {
+    if (flags & TextWordWrap) {
+        return fromRECT(box);
+    }
+    int32_t top = whole.y + (whole.height - lineHeight) / 2;
+    if (flags & AlignTop) {
+        top = whole.y;
+    } else if (flags & AlignBottom) {
+        top = whole.bottom() - lineHeight;
+    }
+    return Rect{whole.x, top - lineHeight / 2, whole.width, lineHeight * 2};
 }
 
 // The surface pixels under `area`, row after row.
@@ -109,29 +124,45 @@ void UIPainter::drawTextThroughPlatform(const Rect& whole, const Rect& clip, Wid
     if (!dc || !fontObject || text.size() > 0x7FFFFFFF) {
         return;
     }
-    // GDI writes into the pixels behind the painter's back: keep what was there
-    // so that alpha can be put right afterwards.
-    thread_local std::vector<uint32_t> before;
-    const bool mend = !surface().isNull();
-    if (mend) {
-        ::GdiFlush();
-        savePixels(surface(), clip, before);
-    }
-    const int saved = ::SaveDC(dc);
-    ::IntersectClipRect(dc, clip.x, clip.y, clip.right(), clip.bottom());
-    ::SelectObject(dc, fontObject);
-    ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
-    ::SetTextColor(dc, RGB(color >> 16 & 0xFF, color >> 8 & 0xFF, color & 0xFF));
     const auto* chars = reinterpret_cast<const wchar_t*>(text.data());
     const int length = static_cast<int>(text.size());
     const UINT format = textFormat(flags);
+    // Selecting a font is slow (it is matched anew each time), so the font
+    // stays selected after the draw; cached fonts live until exit, so the
+    // device context never holds a deleted one. SaveDC/RestoreDC would select
+    // it twice more.
+    if (::GetCurrentObject(dc, OBJ_FONT) != fontObject) {
+        ::SelectObject(dc, fontObject);
+    }
     RECT box = textBox(dc, whole, chars, length, format, flags);
-    ::DrawTextW(dc, chars, length, &box, format);
-    ::RestoreDC(dc, saved);
+    // GDI writes into the pixels behind the painter's back: keep what was there
+    // so that alpha can be put right afterwards.
+    thread_local std::vector<uint32_t> before;
+    const Rect inked = intersect(clip, inkBand(whole, box, fontMetrics(font, dpi()).height, flags));
+    const bool mend = !surface().isNull();
+    if (mend && inked.isEmpty()) {
+        return; // the clip leaves none of the line's rows
+    }
     if (mend) {
         ::GdiFlush();
-        mergeRasterisedText(surface(), clip, before.data(), alphaOf(color));
+        savePixels(surface(), inked, before);
+    }
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    ::SetTextColor(dc, RGB(color >> 16 & 0xFF, color >> 8 & 0xFF, color & 0xFF));
+    // DrawText clips to its box by itself; a clip region is needed only when
+    // the painter's clip or the rectangle cuts into that box.
+    const bool clipRegion = clip != whole || fromRECT(box) != whole;
+    if (clipRegion) {
+        ::IntersectClipRect(dc, clip.x, clip.y, clip.right(), clip.bottom());
+    }
+    ::DrawTextW(dc, chars, length, &box, format);
+    if (clipRegion) {
+        ::SelectClipRgn(dc, nullptr);
+    }
+    if (mend) {
+        ::GdiFlush();
+        mergeRasterisedText(surface(), inked, before.data(), alphaOf(color));
     }
 }
 
