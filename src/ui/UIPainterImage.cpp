@@ -115,15 +115,48 @@ template <bool Blend> void storeRow(uint32_t* destination, const uint32_t* line,
     }
 }
 
-// One source row stretched across the columns, premultiplied.
+template <bool Blend> void fillRow(uint32_t* destination, uint32_t value, int32_t count) {
+    const uint32_t alpha = value >> 24;
+    if (!Blend || alpha == 255) {
+        std::fill(destination, destination + count, value);
+    } else if (alpha != 0) {
+        for (int32_t i = 0; i < count; ++i) {
+            destination[i] = value + pixel::scale(destination[i], 255 - alpha);
+        }
+    }
+}
+
+// A source row stretched across the destination columns, premultiplied. Skin
+// centres and edges are mostly flat colours or vertical gradients, whose rows
+// are one colour: such a row is marked uniform and drawn as a fill.
+struct StretchedRow {
+    int32_t sourceRow = -1;
+    bool uniform = false;
+    std::vector<uint32_t> pixels;
+};
+
 template <SourceKind Kind>
-void stretchedRow(const uint8_t* source, const std::vector<Sample>& columns,
-                  std::vector<uint32_t>& out) {
-    out.resize(columns.size());
+void stretchRow(const uint8_t* source, int32_t sourceRow, const std::vector<Sample>& columns,
+                StretchedRow& out) {
+    out.sourceRow = sourceRow;
+    out.pixels.resize(columns.size());
+    // Columns never step back, so these are the first and last pixels read.
+    const int32_t from = columns.front().first;
+    const int32_t to = columns.back().second;
+    const uint32_t first = load<Kind>(source, from);
+    out.uniform = true;
+    for (int32_t x = from + 1; x <= to && out.uniform; ++x) {
+        out.uniform = load<Kind>(source, x) == first;
+    }
+    if (out.uniform) {
+        std::fill(out.pixels.begin(), out.pixels.end(), first);
+        return;
+    }
     for (size_t i = 0; i < columns.size(); ++i) {
         const Sample c = columns[i];
         const uint32_t left = load<Kind>(source, c.first);
-        out[i] = c.weight == 0 ? left : pixel::mix(left, load<Kind>(source, c.second), c.weight);
+        out.pixels[i] =
+            c.weight == 0 ? left : pixel::mix(left, load<Kind>(source, c.second), c.weight);
     }
 }
 
@@ -147,53 +180,44 @@ template <SourceKind Kind, bool Blend> void copyBlit(const Blit& b) {
 // Scratch space reused by every stretch on this thread.
 struct StretchBuffers {
     std::vector<Sample> columns, rows;
-    std::vector<uint32_t> upper, lower, line;
+    StretchedRow upper, lower;
+    std::vector<uint32_t> line;
 };
 
-template <SourceKind Kind, bool Blend>
-void nearestBlit(const Blit& b, const StretchBuffers& s, int32_t x0, int32_t y0) {
-    const auto width = static_cast<int32_t>(s.columns.size());
-    for (size_t j = 0; j < s.rows.size(); ++j) {
-        uint32_t* destination = b.surface.row(y0 + static_cast<int32_t>(j)) + x0;
-        const uint8_t* source = b.image.row(s.rows[j].first);
-        for (int32_t i = 0; i < width; ++i) {
-            store<Blend>(destination[i],
-                         load<Kind>(source, s.columns[static_cast<size_t>(i)].first));
-        }
-    }
-}
-
 // Each source row is stretched across once and kept while the destination
-// rows that blend it go by; a destination row then mixes two such rows.
+// rows that use it go by; a destination row is one such row or, filtered,
+// a mix of two.
 template <SourceKind Kind, bool Blend>
-void bilinearBlit(const Blit& b, StretchBuffers& s, int32_t x0, int32_t y0) {
+void stretchRows(const Blit& b, StretchBuffers& s, int32_t x0, int32_t y0) {
     const auto width = static_cast<int32_t>(s.columns.size());
-    int32_t upperRow = -1, lowerRow = -1;
     for (size_t j = 0; j < s.rows.size(); ++j) {
         const Sample r = s.rows[j];
-        if (r.first != upperRow) {
-            if (r.first == lowerRow) {
+        if (r.first != s.upper.sourceRow) {
+            if (r.first == s.lower.sourceRow) {
                 std::swap(s.upper, s.lower);
-                std::swap(upperRow, lowerRow);
             } else {
-                stretchedRow<Kind>(b.image.row(r.first), s.columns, s.upper);
-                upperRow = r.first;
+                stretchRow<Kind>(b.image.row(r.first), r.first, s.columns, s.upper);
             }
         }
-        const uint32_t* line = s.upper.data();
-        if (r.weight != 0) {
-            if (r.second != lowerRow) {
-                stretchedRow<Kind>(b.image.row(r.second), s.columns, s.lower);
-                lowerRow = r.second;
-            }
-            s.line.resize(s.columns.size());
-            for (int32_t i = 0; i < width; ++i) {
-                s.line[static_cast<size_t>(i)] = pixel::mix(
-                    s.upper[static_cast<size_t>(i)], s.lower[static_cast<size_t>(i)], r.weight);
-            }
-            line = s.line.data();
+        uint32_t* destination = b.surface.row(y0 + static_cast<int32_t>(j)) + x0;
+        if (r.weight == 0) {
+            s.upper.uniform ? fillRow<Blend>(destination, s.upper.pixels[0], width)
+                            : storeRow<Blend>(destination, s.upper.pixels.data(), width);
+            continue;
         }
-        storeRow<Blend>(b.surface.row(y0 + static_cast<int32_t>(j)) + x0, line, width);
+        if (r.second != s.lower.sourceRow) {
+            stretchRow<Kind>(b.image.row(r.second), r.second, s.columns, s.lower);
+        }
+        if (s.upper.uniform && s.lower.uniform) {
+            fillRow<Blend>(destination, pixel::mix(s.upper.pixels[0], s.lower.pixels[0], r.weight),
+                           width);
+            continue;
+        }
+        s.line.resize(s.columns.size());
+        for (size_t i = 0; i < s.line.size(); ++i) {
+            s.line[i] = pixel::mix(s.upper.pixels[i], s.lower.pixels[i], r.weight);
+        }
+        storeRow<Blend>(destination, s.line.data(), width);
     }
 }
 
@@ -208,13 +232,10 @@ template <SourceKind Kind, bool Blend> void stretchBlit(const Blit& b, bool smoo
                                    {b.source.y, b.source.height, b.destination.y,
                                     b.destination.height, b.valid.y, b.valid.bottom()},
                                    b.area.y, b.area.bottom(), smooth);
-    if (s.columns.empty() || s.rows.empty()) {
-        return;
-    }
-    if (smooth) {
-        bilinearBlit<Kind, Blend>(b, s, x0, y0);
-    } else {
-        nearestBlit<Kind, Blend>(b, s, x0, y0);
+    if (!s.columns.empty() && !s.rows.empty()) {
+        // Rows kept from an earlier draw belong to other columns or images.
+        s.upper.sourceRow = s.lower.sourceRow = -1;
+        stretchRows<Kind, Blend>(b, s, x0, y0);
     }
 }
 

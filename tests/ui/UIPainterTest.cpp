@@ -211,6 +211,16 @@ TEST(UIPainterTest, StretchNearestOrBilinearAndSourceOutsideTheImage) {
             EXPECT_EQ(canvas.at(x, 0), canvas.at(x, 1));
         }
     }
+    // Rows of one colour (as in flat or gradient skins) mix like any others.
+    const Image bands = imageOf(true, true, {0xFF000000, 0xFF000000, 0xFFFFFFFF, 0xFF0000FF}, 2);
+    Canvas stretched(1, 4);
+    UIPainter smooth(stretched.surface(), nullptr);
+    smooth.drawImage(bands, {0, 0, 1, 2}, {0, 0, 1, 4});
+    EXPECT_EQ(stretched.pixels,
+              (std::vector<uint32_t>{0xFF000000, 0xFF404040, 0xFFBFBFBF, 0xFFFFFFFF}));
+    smooth.drawImage(bands, {0, 0, 2, 2}, {0, 0, 1, 4});
+    EXPECT_EQ(stretched.at(0, 3), 0xFF8080FFu);
+
     // Only the part of the source that lies in the image is drawn.
     Canvas canvas(6, 4);
     UIPainter painter(canvas.surface(), nullptr);
