@@ -1,5 +1,7 @@
 #include "capture/RectList.h"
 
+#include <cstdint>
+
 namespace fw {
 
 std::vector<Rect> subtract(const Rect& a, const Rect& b) {
@@ -28,18 +30,7 @@ std::vector<Rect> subtract(const Rect& a, const Rect& b) {
 }
 
 Rect boundingBoxAfterCutting(const Rect& area, const std::vector<Rect>& cuts) {
-    std::vector<Rect> remaining;
-    if (!area.isEmpty()) {
-        remaining.push_back(area);
-    }
-    for (const Rect& cut : cuts) {
-        std::vector<Rect> next;
-        for (const Rect& piece : remaining) {
-            appendRects(next, subtract(piece, cut));
-        }
-        remaining.swap(next);
-    }
-    return boundingBox(remaining);
+    return boundingBox(difference({area}, cuts));
 }
 
 Rect boundingBox(const std::vector<Rect>& rects) {
@@ -62,6 +53,53 @@ std::vector<Rect> symmetricDifference(const Rect& a, const Rect& b) {
     std::vector<Rect> parts = subtract(a, b);
     appendRects(parts, subtract(b, a));
     return parts;
+}
+
+namespace {
+
+int64_t areaOf(const Rect& r) {
+    return r.isEmpty() ? 0 : int64_t{r.width} * r.height;
+}
+
+} // namespace
+
+std::vector<Rect> coalesce(std::vector<Rect> rects, size_t most, int64_t freeArea) {
+    std::erase_if(rects, [](const Rect& r) { return r.isEmpty(); });
+    while (rects.size() > 1) {
+        size_t first = 0;
+        size_t second = 1;
+        int64_t cheapest = INT64_MAX;
+        for (size_t i = 0; i + 1 < rects.size(); ++i) {
+            for (size_t j = i + 1; j < rects.size(); ++j) {
+                const int64_t added =
+                    areaOf(unite(rects[i], rects[j])) - areaOf(rects[i]) - areaOf(rects[j]);
+                if (added < cheapest) {
+                    cheapest = added;
+                    first = i;
+                    second = j;
+                }
+            }
+        }
+        if (cheapest >= freeArea && rects.size() <= most) {
+            break;
+        }
+        rects[first] = unite(rects[first], rects[second]);
+        rects.erase(rects.begin() + static_cast<std::ptrdiff_t>(second));
+    }
+    return rects;
+}
+
+std::vector<Rect> difference(const std::vector<Rect>& a, const std::vector<Rect>& b) {
+    std::vector<Rect> remaining;
+    appendRects(remaining, a);
+    for (const Rect& cut : b) {
+        std::vector<Rect> next;
+        for (const Rect& piece : remaining) {
+            appendRects(next, subtract(piece, cut));
+        }
+        remaining.swap(next);
+    }
+    return remaining;
 }
 
 void appendRects(std::vector<Rect>& list, const std::vector<Rect>& more) {

@@ -5,6 +5,8 @@
 // repaint only what changed.
 #include "platform/Rect.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace fw {
@@ -28,6 +30,14 @@ std::vector<Rect> ring(const Rect& outer, const Rect& inner);
 
 // The pixels that lie in exactly one of the two rectangles.
 std::vector<Rect> symmetricDifference(const Rect& a, const Rect& b);
+
+// The parts of the rectangles of `a` that no rectangle of `b` covers.
+std::vector<Rect> difference(const std::vector<Rect>& a, const std::vector<Rect>& b);
+
+// Fewer, larger rectangles covering all of `rects`: pairs are united while
+// that adds less than `freeArea` pixels not in either, or while more than
+// `most` remain. Each rectangle drawn or copied has a cost of its own.
+std::vector<Rect> coalesce(std::vector<Rect> rects, size_t most, int64_t freeArea);
 
 // Appends the non-empty rectangles of `more` to `list`.
 void appendRects(std::vector<Rect>& list, const std::vector<Rect>& more);

@@ -98,8 +98,11 @@ std::vector<Rect> regionChanges(const RegionScene& before, const RegionScene& af
     std::vector<Rect> changed;
     if (before.selection.rect != after.selection.rect || before.frame != after.frame) {
         appendRects(changed, symmetricDifference(before.selection.rect, after.selection.rect));
-        appendRects(changed, outline(before.frame));
-        appendRects(changed, outline(after.frame));
+        // Where both frames run the line stays as it was.
+        const std::vector<Rect> was = outline(before.frame);
+        const std::vector<Rect> is = outline(after.frame);
+        appendRects(changed, difference(was, is));
+        appendRects(changed, difference(is, was));
     }
     if (before.crosshair.x != after.crosshair.x) {
         appendRects(changed, {Rect{before.crosshair.x, 0, 1, overlay.height},

@@ -1,5 +1,6 @@
 #include "overlay/UIOverlay.h"
 
+#include "capture/RectList.h"
 #include "resources/CursorSet.h"
 #include "resources/Skin.h"
 #include "ui/UIPainter.h"
@@ -7,6 +8,13 @@
 #include <algorithm>
 
 namespace fw {
+
+namespace {
+// Each repainted area costs a copy to the screen of its own: a few larger
+// areas beat many thin ones.
+constexpr size_t kMostRepaintAreas = 6;
+constexpr int64_t kFreeRepaintArea = 64 * 1024;
+} // namespace
 
 UIOverlay::UIOverlay(OverlayHost& host) : UIWindow(u"UIOverlay"), host_(host) {
     setWindowFlags(WindowPopup | WindowTopmost);
@@ -138,7 +146,7 @@ void UIOverlay::refresh() {
         changed = windowChanges(window_, next);
         window_ = next;
     }
-    for (const Rect& r : changed) {
+    for (const Rect& r : coalesce(std::move(changed), kMostRepaintAreas, kFreeRepaintArea)) {
         invalidate(r);
     }
 }

@@ -1,5 +1,6 @@
 #include "ui/NativeWindow.h"
 
+#include "capture/RectList.h"
 #include "platform/Handles_win.h"
 #include "platform/SystemInfo.h"
 #include "resources/CursorSet.h"
@@ -91,6 +92,8 @@ bool mouseButtonOf(UINT message, WPARAM wParam, uint32_t& button, bool& press) {
 // their bounding box (thin lines far apart); empty to paint the bounding box.
 std::vector<Rect> updateAreas(HWND window) {
     constexpr DWORD kMostAreas = 64;
+    constexpr size_t kMostCopies = 8;
+    constexpr int64_t kFreeCopyArea = 64 * 1024;
     GdiObjectHandle region(::CreateRectRgn(0, 0, 0, 0));
     if (!region ||
         ::GetUpdateRgn(window, static_cast<HRGN>(region.get()), FALSE) != COMPLEXREGION) {
@@ -105,11 +108,16 @@ std::vector<Rect> updateAreas(HWND window) {
         return {};
     }
     const auto* rects = reinterpret_cast<const RECT*>(header->Buffer);
-    std::vector<Rect> areas;
-    int64_t covered = 0;
+    std::vector<Rect> bands;
     for (DWORD i = 0; i < header->rdh.nCount; ++i) {
-        areas.push_back(fromRECT(rects[i]));
-        covered += int64_t{areas.back().width} * areas.back().height;
+        bands.push_back(fromRECT(rects[i]));
+    }
+    // The region cuts every shape into horizontal bands: pieces are joined
+    // again where that copies little more.
+    std::vector<Rect> areas = coalesce(std::move(bands), kMostCopies, kFreeCopyArea);
+    int64_t covered = 0;
+    for (const Rect& area : areas) {
+        covered += int64_t{area.width} * area.height;
     }
     const Rect box = fromRECT(header->rdh.rcBound);
     // Several small copies cost more than one large one when they nearly fill it.
@@ -505,6 +513,7 @@ void NativeWindow::paint() {
             if (!area.isEmpty()) {
                 ::BitBlt(target, area.x, area.y, area.width, area.height, backBuffer_->pixels.dc(),
                          area.x, area.y, SRCCOPY);
+                ::GdiFlush();
             }
         }
     }
