@@ -513,7 +513,6 @@ void NativeWindow::paint() {
             if (!area.isEmpty()) {
                 ::BitBlt(target, area.x, area.y, area.width, area.height, backBuffer_->pixels.dc(),
                          area.x, area.y, SRCCOPY);
-                ::GdiFlush();
             }
         }
     }
