@@ -147,7 +147,7 @@ void UIOverlay::refresh() {
         window_ = next;
     }
     for (const Rect& r : coalesce(std::move(changed), kMostRepaintAreas, kFreeRepaintArea)) {
-        invalidate(r);
+        repaint(r);
     }
 }
 

@@ -58,6 +58,10 @@ public:
     void onDpiChanged() override;
     void OnTimer(int32_t identifier) override;
 
+protected:
+    // Asks for an area of the overlay to be painted again.
+    virtual void repaint(const Rect& area) { invalidate(area); }
+
 private:
     Point clamped(Point overlayPoint) const;
     Point screenOrigin() const { return Point{session_.screen.x, session_.screen.y}; }

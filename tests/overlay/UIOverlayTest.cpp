@@ -2,6 +2,7 @@
 
 #include "ui/TimerService.h"
 #include "ui/UIEvent.h"
+#include "ui/UIPainter.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,16 @@ struct FakeHost : OverlayHost {
     }
 };
 
+// Keeps the areas the overlay asks to have painted again.
+struct RecordingOverlay : UIOverlay {
+    using UIOverlay::UIOverlay;
+    std::vector<Rect> repainted;
+    void repaint(const Rect& area) override {
+        repainted.push_back(area);
+        UIOverlay::repaint(area);
+    }
+};
+
 struct Fixture {
     explicit Fixture(OverlayMode mode, int32_t dpi = 96) : dpi(dpi), overlay(host) {
         host.overlay = &overlay;
@@ -102,7 +113,7 @@ struct Fixture {
 
     int32_t dpi;
     FakeHost host;
-    UIOverlay overlay;
+    RecordingOverlay overlay;
     OverlaySession session;
 };
 
@@ -263,6 +274,58 @@ TEST(UIOverlayTest, WindowModeCancelsOnPressOverNothingAndOnAnyKey) {
     keyed.open();
     keyed.overlay.dispatchKey(true, KeyLeft, 0);
     EXPECT_EQ(keyed.host.log, (std::vector<std::string>{"cancel"}));
+}
+
+// Paints the areas the overlay asked for over what it showed before; counts
+// the pixels that then differ from the overlay painted whole.
+int64_t staleAfterRepaint(RecordingOverlay& overlay, Image& shown) {
+    for (const Rect& area : overlay.repainted) {
+        UIPainter painter(PixelSurface::of(shown), nullptr, overlay.dpi());
+        overlay.paintTree(painter, area);
+    }
+    overlay.repainted.clear();
+    const Image whole = overlay.render();
+    int64_t stale = 0;
+    for (int32_t y = 0; y < whole.height(); ++y) {
+        for (int32_t x = 0; x < whole.width(); ++x) {
+            stale += at(whole, x, y) != at(shown, x, y);
+        }
+    }
+    return stale;
+}
+
+TEST(UIOverlayTest, RepaintingWhatChangedShowsTheSameAsRepaintingEverything) {
+    Fixture region(OverlayMode::Region);
+    region.session.zoomSetting = 10;
+    region.open();
+    Image shown = region.overlay.render();
+    // Drags both ways, the info box flipping at the edges, a nudge and a zoom.
+    const Point path[] = {{150, 120}, {151, 120}, {330, 240}, {390, 290}, {20, 10}, {200, 5}};
+    region.press({160, 130});
+    EXPECT_EQ(staleAfterRepaint(region.overlay, shown), 0);
+    for (const Point p : path) {
+        region.move(p, MouseLeft);
+        EXPECT_EQ(staleAfterRepaint(region.overlay, shown), 0) << p.x << "," << p.y;
+    }
+    region.overlay.dispatchKey(true, KeyDown, 0);
+    region.overlay.dispatchWheel({200, 6}, -120, true, 0);
+    EXPECT_EQ(staleAfterRepaint(region.overlay, shown), 0);
+
+    Fixture window(OverlayMode::Window);
+    int a = 0, b = 0;
+    const Rect first{-290, 10, 100, 80};
+    const Rect second{-150, 120, 200, 150};
+    window.host.windows = {{first, pickOf(&a, first)}, {second, pickOf(&b, second)}};
+    window.host.cursor = Point{-250, 50};
+    window.open();
+    shown = window.overlay.render();
+    window.move({250, 200});
+    for (int i = 0; i < 6; ++i) {
+        window.overlay.OnTimer(UIOverlay::kSlideTimer);
+        EXPECT_EQ(staleAfterRepaint(window.overlay, shown), 0) << "slide step " << i;
+    }
+    window.move({20, 280});
+    EXPECT_EQ(staleAfterRepaint(window.overlay, shown), 0) << "nothing under the cursor";
 }
 
 TEST(UIOverlayTest, MovingTheCursorRepaintsOnlyWhatChanged) {
