@@ -109,6 +109,10 @@ void UIOverlay::onDpiChanged() {
     }
 }
 
+void UIOverlay::onNativeDpiChanged(int32_t dpi, const Rect&) {
+    setWindowDpi(dpi);
+}
+
 void UIOverlay::pickAt(Point overlayPoint) {
     previous_ = std::move(current_);
     const Point origin = screenOrigin();

@@ -63,6 +63,9 @@ protected:
     virtual void repaint(const Rect& area) { invalidate(area); }
 
 private:
+    // The overlay stays over the whole virtual screen on a monitor of another
+    // resolution; only its own lengths follow.
+    void onNativeDpiChanged(int32_t dpi, const Rect& suggestedWindowRect) override;
     Point clamped(Point overlayPoint) const;
     Point screenOrigin() const { return Point{session_.screen.x, session_.screen.y}; }
     Rect toOverlay(const Rect& screenRect) const;
