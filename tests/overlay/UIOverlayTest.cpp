@@ -1,11 +1,13 @@
 #include "overlay/UIOverlay.h"
 
+#include "ui/Offscreen.h"
 #include "ui/TimerService.h"
 #include "ui/UIEvent.h"
 #include "ui/UIPainter.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -279,9 +281,15 @@ TEST(UIOverlayTest, WindowModeCancelsOnPressOverNothingAndOnAnyKey) {
 // Paints the areas the overlay asked for over what it showed before; counts
 // the pixels that then differ from the overlay painted whole.
 int64_t staleAfterRepaint(RecordingOverlay& overlay, Image& shown) {
+    const Size size{shown.width(), shown.height()};
     for (const Rect& area : overlay.repainted) {
-        UIPainter painter(PixelSurface::of(shown), nullptr, overlay.dpi());
-        overlay.paintTree(painter, area);
+        const Image painted = renderOffscreen(
+            size, overlay.dpi(), [&](UIPainter& painter) { overlay.paintTree(painter, area); });
+        const Rect inside = intersect(area, Rect{0, 0, size.width, size.height});
+        for (int32_t y = inside.y; y < inside.bottom(); ++y) {
+            std::memcpy(shown.pixel(inside.x, y), painted.pixel(inside.x, y),
+                        static_cast<size_t>(inside.width) * 4);
+        }
     }
     overlay.repainted.clear();
     const Image whole = overlay.render();
