@@ -1,5 +1,6 @@
 #include "app/CaptureController.h"
 
+#include "capture/ImageOps.h"
 #include "i18n/Translation.h"
 #include "platform/Files.h"
 #include "settings/SettingsModel.h"
@@ -111,6 +112,7 @@ void CaptureController::OnTimer(int32_t identifier) {
 void CaptureController::openOverlay() {
     state_.virtualScreen = system_->virtualScreen();
     state_.frozenScreen = system_->grabVirtualScreen();
+    state_.dimmedScreen = dimmed(state_.frozenScreen);
     if (state_.frozenScreen.isEmpty() || !system_->showOverlay(state_)) {
         CancelCapture();
     }
@@ -142,6 +144,7 @@ void CaptureController::CancelCapture() {
     StopTimer(this, kSelectionDelayTimer);
     StopTimer(this, kTimerModeGrabTimer);
     state_.frozenScreen = Image();
+    state_.dimmedScreen = Image();
     capturing_ = false;
     restoreMainWindow();
     StartTimer(&historyWatch_, kHistoryWatchTimer, kHistoryWatchIntervalMs);
@@ -192,6 +195,7 @@ void CaptureController::Grab() {
     info.mode = static_cast<int32_t>(mode_);
     system_->captureCursor(state_);
     state_.frozenScreen = Image();
+    state_.dimmedScreen = Image();
     if (grabForMode() && isUsable(state_.resultImage, state_.resultRect)) {
         info.rect = state_.resultRect;
         playSound(u"shot");

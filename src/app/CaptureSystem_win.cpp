@@ -1,8 +1,13 @@
 #include "app/AppHost.h"
 #include "app/Application.h"
+#include "app/CaptureController.h"
 #include "app/CaptureSaveHost.h"
 #include "app/CaptureSystem.h"
 #include "capture/ScreenCapture.h"
+#include "capture/WindowCapture_win.h"
+#include "capture/WindowIcon_win.h"
+#include "capture/WindowLayout_win.h"
+#include "overlay/UIOverlay.h"
 #include "platform/Files.h"
 #include "platform/Sound.h"
 #include "platform/Win32.h"
@@ -37,11 +42,12 @@ BOOL CALLBACK countVisibleWindow(HWND window, LPARAM context) {
     return TRUE;
 }
 
-class WindowsCaptureSystem : public CaptureSystem {
+class WindowsCaptureSystem : public CaptureSystem, private OverlayHost {
 public:
     explicit WindowsCaptureSystem(Application& application)
         : application_(application),
-          saveHost_(application.model(), [this](WideStringView text) { showMessage(text); }) {}
+          saveHost_(application.model(), [this](WideStringView text) { showMessage(text); }),
+          picker_(os::systemWindowLayout(), os::windowIcon) {}
 
     int32_t openWindowCount() override {
         int32_t count = 0;
@@ -88,17 +94,25 @@ public:
     int32_t monitorCount() override { return os::monitorCount(); }
     Rect primaryWorkArea() override { return os::primaryWorkArea(); }
     Image grabVirtualScreen() override { return os::grabVirtualScreen(); }
-    // Until window capture with transparency exists, the window as the screen shows it.
-    Image grabWindow(void*, const Rect& r) override { return os::grabScreenRect(r); }
+    Image grabWindow(void* window, const Rect& r) override {
+        const SettingsValues& values = application_.model().values;
+        os::WindowCaptureOptions options;
+        options.saveTransparency = values.windowModeSaveTransparency;
+        options.backdropSettleMs = clampCaptureDelay(values.captureDelay);
+        options.cursorSettleMs = CaptureController::kRegionSettleMs;
+        return os::captureWindow(os::systemWindowLayout(), window, r, options);
+    }
     void captureCursor(CaptureState& state) override { fw::captureCursor(state); }
     Point cursorPosition() override { return os::cursorPosition(); }
     void moveCursor(Point position) override { ::SetCursorPos(position.x, position.y); }
     void pause(int32_t milliseconds) override { ::Sleep(static_cast<DWORD>(milliseconds)); }
 
-    // The selection overlay does not exist yet: window and region captures end
-    // at once instead of waiting for a selection that cannot come.
-    bool showOverlay(CaptureState&) override { return false; }
-    void hideOverlay() override {}
+    bool showOverlay(CaptureState& state) override;
+    void hideOverlay() override {
+        if (overlay_) {
+            overlay_->dismiss();
+        }
+    }
 
     WideString programFolder() override { return application_.host().executableFolder(); }
     bool fileExists(WideStringView path) override { return os::fileExists(path); }
@@ -110,6 +124,17 @@ public:
     void saveHistory() override { application_.model().history.save(); }
 
 private:
+    // OverlayHost: the overlay's answers go to the pipeline.
+    void overlayAccepted(const OverlayChoice& choice) override;
+    void overlayCancelled() override;
+    void zoomSettingChanged(int32_t setting) override {
+        application_.model().values.regionModeMagnifierZoom = setting;
+    }
+    WindowPick pickWindow(Point screen, bool includeControls, WindowId excluded) override {
+        return picker_.pick(screen, includeControls, excluded);
+    }
+
+    CaptureController* controller() { return application_.model().capture.get(); }
     MainWindowController* mainWindow() {
         WindowController* windows = application_.windows();
         return windows ? windows->mainWindow() : nullptr;
@@ -117,8 +142,48 @@ private:
 
     Application& application_;
     CaptureSaveHost saveHost_;
+    WindowPicker picker_;
+    std::unique_ptr<UIOverlay> overlay_;
     bool wasForeground_ = false;
 };
+
+bool WindowsCaptureSystem::showOverlay(CaptureState& state) {
+    if (state.mode != CaptureMode::Window && state.mode != CaptureMode::Region) {
+        return false;
+    }
+    if (!overlay_) {
+        overlay_ = std::make_unique<UIOverlay>(static_cast<OverlayHost&>(*this));
+    }
+    const SettingsValues& values = application_.model().values;
+    OverlaySession session;
+    session.mode = state.mode == CaptureMode::Window ? OverlayMode::Window : OverlayMode::Region;
+    session.frozen = state.frozenScreen;
+    session.dimmed = state.dimmedScreen;
+    session.screen = state.virtualScreen;
+    session.monitors = os::monitorRects(false);
+    session.includeControls = values.windowModeIncludeControls;
+    session.magnifierSizeSetting = values.regionModeMagnifierSize;
+    session.zoomSetting = values.regionModeMagnifierZoom;
+    picker_.reset();
+    overlay_->open(std::move(session));
+    return true;
+}
+
+void WindowsCaptureSystem::overlayAccepted(const OverlayChoice& choice) {
+    if (CaptureController* capture = controller()) {
+        OverlaySelection& selection = capture->selection();
+        selection.region = choice.region;
+        selection.window = choice.window;
+        selection.windowRect = choice.captureRect;
+        capture->OnOverlayResult(OverlayResult::Accept);
+    }
+}
+
+void WindowsCaptureSystem::overlayCancelled() {
+    if (CaptureController* capture = controller()) {
+        capture->OnOverlayResult(OverlayResult::Cancel);
+    }
+}
 
 } // namespace
 

@@ -179,14 +179,14 @@ void alphaFromTwoBackgrounds(int32_t rows, const uint8_t* overBlack, uint8_t* ou
         const uint8_t* b = overBlack + 4 * i;
         const uint8_t* w = overWhite + 4 * i;
         uint8_t* o = output + 4 * i;
+        // Where the output is a third rendering (a window as the screen shows
+        // it), an opaque pixel keeps that rendering's colour.
         if (b[0] == w[0] && b[1] == w[1] && b[2] == w[2]) {
-            std::memmove(o, b, 3);
             o[3] = 255;
         } else if (b[0] == 0 && b[1] == 0 && b[2] == 0 && w[0] == 255 && w[1] == 255 &&
                    w[2] == 255) {
             std::memset(o, 0, 4);
         } else if (!partialAlpha) {
-            std::memmove(o, b, 3);
             o[3] = 255;
         } else {
             // Only red is used to estimate alpha. A pixel darker over white than over

@@ -34,8 +34,10 @@ void gaussianBlur(Image& image, double radius);
 
 // Recovers colour and alpha from two renderings of the same 32-bit pixels, one
 // over black and one over white (each `rows` rows of `columns` pixels, no
-// padding). `output` may be `overBlack`. Without `partialAlpha` every pixel that
-// is not exactly black-over-black and white-over-white is taken as opaque.
+// padding), into `output`, which may be `overBlack` or a third rendering of the
+// same pixels: pixels found opaque keep the colour `output` has. Without
+// `partialAlpha` every pixel that is not exactly black-over-black and
+// white-over-white is taken as opaque.
 void alphaFromTwoBackgrounds(int32_t rows, const uint8_t* overBlack, uint8_t* output,
                              const uint8_t* overWhite, int32_t columns, bool partialAlpha);
 

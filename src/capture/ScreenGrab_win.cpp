@@ -34,19 +34,37 @@ bool bitmapSize(HBITMAP bitmap, int32_t& width, int32_t& height) {
     return width >= 1 && height >= 1;
 }
 
-// Renders the cursor over a solid background and reads the result.
-bool renderCursor(HDC dc, HBITMAP bitmap, HCURSOR cursor, int32_t side, int stockBrush,
+// Renders the cursor or icon over a solid background and reads the result.
+bool renderCursor(HDC dc, HBITMAP bitmap, HCURSOR cursor, Size size, int stockBrush,
                   uint8_t* pixels) {
     {
         SelectedObject selected(dc, bitmap);
-        RECT all{0, 0, side, side};
+        RECT all{0, 0, size.width, size.height};
         ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(stockBrush)));
         // Zero size draws the cursor at its own size, not the default icon size.
         if (!::DrawIconEx(dc, 0, 0, cursor, 0, 0, 0, nullptr, DI_NORMAL)) {
             return false;
         }
     }
-    return readBits(dc, bitmap, side, side, pixels);
+    return readBits(dc, bitmap, size.width, size.height, pixels);
+}
+
+// The cursor or icon drawn at `size` with the transparency its drawing shows.
+Image transparentRendering(HICON icon, Size size) {
+    Image image(true, size.width, size.height);
+    std::vector<uint8_t> overWhite(static_cast<size_t>(image.byteSize()));
+    WindowDc screen(nullptr);
+    MemoryDc memory(screen ? ::CreateCompatibleDC(screen.get()) : nullptr);
+    BitmapHandle canvas(screen ? ::CreateCompatibleBitmap(screen.get(), size.width, size.height)
+                               : nullptr);
+    if (image.isEmpty() || !memory || !canvas ||
+        !renderCursor(memory.get(), canvas.get(), icon, size, BLACK_BRUSH, image.pixels()) ||
+        !renderCursor(memory.get(), canvas.get(), icon, size, WHITE_BRUSH, overWhite.data())) {
+        return Image();
+    }
+    alphaFromTwoBackgrounds(size.height, image.pixels(), image.pixels(), overWhite.data(),
+                            size.width, true);
+    return image;
 }
 
 // The cursor of the window under the mouse, from that window's input thread.
@@ -144,20 +162,31 @@ CursorImage imageFromCursor(HCURSOR cursor) {
     if (info.fIcon || !bitmapSize(colour ? colour.get() : mask.get(), side, height)) {
         return CursorImage{};
     }
-    Image image(true, side, side);
-    std::vector<uint8_t> overWhite(static_cast<size_t>(image.byteSize()));
-    WindowDc screen(nullptr);
-    MemoryDc memory(screen ? ::CreateCompatibleDC(screen.get()) : nullptr);
-    BitmapHandle canvas(screen ? ::CreateCompatibleBitmap(screen.get(), side, side) : nullptr);
-    if (image.isEmpty() || !memory || !canvas ||
-        !renderCursor(memory.get(), canvas.get(), cursor, side, BLACK_BRUSH, image.pixels()) ||
-        !renderCursor(memory.get(), canvas.get(), cursor, side, WHITE_BRUSH, overWhite.data())) {
+    Image image = transparentRendering(cursor, Size{side, side});
+    if (image.isEmpty()) {
         return CursorImage{};
     }
-    alphaFromTwoBackgrounds(side, image.pixels(), image.pixels(), overWhite.data(), side, true);
     return CursorImage{
         image, Point{static_cast<int32_t>(info.xHotspot), static_cast<int32_t>(info.yHotspot)},
         false};
+}
+
+Image imageFromIcon(HICON icon) {
+    ICONINFO info{};
+    if (!icon || !::GetIconInfo(icon, &info)) {
+        return Image();
+    }
+    BitmapHandle colour(info.hbmColor);
+    BitmapHandle mask(info.hbmMask);
+    Size size;
+    if (!bitmapSize(colour ? colour.get() : mask.get(), size.width, size.height)) {
+        return Image();
+    }
+    // A monochrome icon's mask holds the AND and the XOR halves one above the other.
+    if (!colour) {
+        size.height /= 2;
+    }
+    return size.height >= 1 ? transparentRendering(icon, size) : Image();
 }
 
 CursorImage currentCursor() {

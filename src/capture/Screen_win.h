@@ -14,4 +14,7 @@ Image imageFromBitmap(HBITMAP bitmap);
 // set. Empty for icons and unreadable cursors.
 CursorImage imageFromCursor(HCURSOR cursor);
 
+// An icon at its own size with its transparency; empty when it cannot be read.
+Image imageFromIcon(HICON icon);
+
 } // namespace fw::os

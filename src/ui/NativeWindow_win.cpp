@@ -1,11 +1,15 @@
 #include "ui/NativeWindow.h"
 
+#include "capture/RectList.h"
+#include "platform/Handles_win.h"
 #include "platform/SystemInfo.h"
 #include "resources/CursorSet.h"
 #include "resources/PackImages.h"
 #include "ui/DibSurface_win.h"
 #include "ui/Resample.h"
 #include "ui/UIPainter.h"
+
+#include <vector>
 
 namespace fw {
 
@@ -82,6 +86,45 @@ bool mouseButtonOf(UINT message, WPARAM wParam, uint32_t& button, bool& press) {
     press = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
             message == WM_XBUTTONDOWN;
     return true;
+}
+
+// The rectangles of the window's update region when they cover much less than
+// their bounding box (thin lines far apart); empty to paint the bounding box.
+std::vector<Rect> updateAreas(HWND window) {
+    constexpr DWORD kMostAreas = 64;
+    constexpr size_t kMostCopies = 8;
+    constexpr int64_t kFreeCopyArea = 64 * 1024;
+    GdiObjectHandle region(::CreateRectRgn(0, 0, 0, 0));
+    if (!region ||
+        ::GetUpdateRgn(window, static_cast<HRGN>(region.get()), FALSE) != COMPLEXREGION) {
+        return {};
+    }
+    const DWORD bytes = ::GetRegionData(static_cast<HRGN>(region.get()), 0, nullptr);
+    std::vector<uint8_t> data(bytes);
+    auto* header = reinterpret_cast<RGNDATA*>(data.data());
+    if (bytes < sizeof(RGNDATAHEADER) ||
+        ::GetRegionData(static_cast<HRGN>(region.get()), bytes, header) != bytes ||
+        header->rdh.nCount > kMostAreas) {
+        return {};
+    }
+    const auto* rects = reinterpret_cast<const RECT*>(header->Buffer);
+    std::vector<Rect> bands;
+    for (DWORD i = 0; i < header->rdh.nCount; ++i) {
+        bands.push_back(fromRECT(rects[i]));
+    }
+    // The region cuts every shape into horizontal bands: pieces are joined
+    // again where that copies little more.
+    std::vector<Rect> areas = coalesce(std::move(bands), kMostCopies, kFreeCopyArea);
+    int64_t covered = 0;
+    for (const Rect& area : areas) {
+        covered += int64_t{area.width} * area.height;
+    }
+    const Rect box = fromRECT(header->rdh.rcBound);
+    // Several small copies cost more than one large one when they nearly fill it.
+    if (covered * 2 > int64_t{box.width} * box.height) {
+        return {};
+    }
+    return areas;
 }
 
 LRESULT CALLBACK toolkitWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -443,24 +486,35 @@ int32_t NativeWindow::dpi() const {
 
 void NativeWindow::paint() {
     HWND window = static_cast<HWND>(handle_);
+    // Read before BeginPaint validates it.
+    std::vector<Rect> areas = updateAreas(window);
     PAINTSTRUCT paintInfo{};
     HDC target = ::BeginPaint(window, &paintInfo);
     RECT client{};
     ::GetClientRect(window, &client);
-    Rect dirty = intersect(fromRECT(paintInfo.rcPaint), fromRECT(client));
+    const Rect whole = fromRECT(client);
+    if (areas.empty()) {
+        areas.push_back(fromRECT(paintInfo.rcPaint));
+    }
     if (!backBuffer_) {
         backBuffer_ = std::make_unique<BackBuffer>();
     }
-    if (target && client_ && !dirty.isEmpty() &&
-        backBuffer_->pixels.ensure(client.right, client.bottom)) {
-        {
-            UIPainter painter(backBuffer_->pixels.surface(), backBuffer_->pixels.dc(), dpi());
-            painter.clipTo(dirty);
-            client_->onNativePaint(painter, dirty);
+    if (target && client_ && backBuffer_->pixels.ensure(client.right, client.bottom)) {
+        for (Rect& area : areas) {
+            area = intersect(area, whole);
+            if (!area.isEmpty()) {
+                UIPainter painter(backBuffer_->pixels.surface(), backBuffer_->pixels.dc(), dpi());
+                painter.clipTo(area);
+                client_->onNativePaint(painter, area);
+            }
         }
         ::GdiFlush();
-        ::BitBlt(target, dirty.x, dirty.y, dirty.width, dirty.height, backBuffer_->pixels.dc(),
-                 dirty.x, dirty.y, SRCCOPY);
+        for (const Rect& area : areas) {
+            if (!area.isEmpty()) {
+                ::BitBlt(target, area.x, area.y, area.width, area.height, backBuffer_->pixels.dc(),
+                         area.x, area.y, SRCCOPY);
+            }
+        }
     }
     ::EndPaint(window, &paintInfo);
 }

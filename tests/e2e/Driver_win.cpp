@@ -52,6 +52,10 @@ void forgetSettings() {
 }
 
 void writeSettings(std::initializer_list<std::pair<WideStringView, SettingValue>> changes) {
+    writeSettings(std::vector<std::pair<WideStringView, SettingValue>>(changes));
+}
+
+void writeSettings(const std::vector<std::pair<WideStringView, SettingValue>>& changes) {
     SettingsStore store(u"config.dat", u"Framewing");
     applyDefaults(store, standardDefaults());
     for (const auto& [key, value] : changes) {
@@ -205,10 +209,13 @@ LRESULT CALLBACK patternProcedure(HWND window, UINT message, WPARAM wParam, LPAR
     ::GetClientRect(window, &client);
     const int width = client.right;
     const int height = client.bottom;
+    // The colour of showSolid, kept with its "set" bit above the colour.
+    const LONG_PTR solid = ::GetWindowLongPtrW(window, GWLP_USERDATA);
     std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const COLORREF c = patternColour(x, y);
+            const COLORREF c =
+                solid ? static_cast<COLORREF>(solid & 0xFFFFFF) : patternColour(x, y);
             pixels[static_cast<size_t>(y) * width + x] =
                 (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
         }
@@ -222,15 +229,16 @@ LRESULT CALLBACK patternProcedure(HWND window, UINT message, WPARAM wParam, LPAR
 
 } // namespace
 
-PatternWindow::PatternWindow(const Rect& r) : window_(nullptr), rect_(r) {
+PatternWindow::PatternWindow(const Rect& r, bool topmost) : window_(nullptr), rect_(r) {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = patternProcedure;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.lpszClassName = L"FramewingTestPattern";
     ::RegisterClassW(&windowClass);
-    window_ = ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"FramewingTestPattern", L"",
-                                WS_POPUP | WS_VISIBLE, r.x, r.y, r.width, r.height, nullptr,
-                                nullptr, windowClass.hInstance, nullptr);
+    window_ =
+        ::CreateWindowExW((topmost ? WS_EX_TOPMOST : 0) | WS_EX_TOOLWINDOW, L"FramewingTestPattern",
+                          L"", WS_POPUP | WS_VISIBLE, r.x, r.y, r.width, r.height, nullptr, nullptr,
+                          windowClass.hInstance, nullptr);
     ::UpdateWindow(window_);
     pumpMessages(300);
 }
@@ -240,20 +248,29 @@ PatternWindow::~PatternWindow() {
 }
 
 int PatternWindow::mismatches(const Image& image, Point at) const {
-    if (at.x < 0 || at.y < 0 || at.x + rect_.width > image.width() ||
-        at.y + rect_.height > image.height()) {
-        return rect_.width * rect_.height;
+    return mismatches(image, at, Rect{0, 0, rect_.width, rect_.height});
+}
+
+int PatternWindow::mismatches(const Image& image, Point at, const Rect& part) const {
+    if (at.x < 0 || at.y < 0 || at.x + part.width > image.width() ||
+        at.y + part.height > image.height()) {
+        return part.width * part.height;
     }
     int wrong = 0;
-    for (int y = 0; y < rect_.height; ++y) {
-        for (int x = 0; x < rect_.width; ++x) {
+    for (int y = 0; y < part.height; ++y) {
+        for (int x = 0; x < part.width; ++x) {
             const uint8_t* p = image.pixel(at.x + x, at.y + y);
-            const COLORREF expected = patternColour(x, y);
+            const COLORREF expected = patternColour(part.x + x, part.y + y);
             wrong += p[2] != GetRValue(expected) || p[1] != GetGValue(expected) ||
                      p[0] != GetBValue(expected);
         }
     }
     return wrong;
+}
+
+void PatternWindow::showSolid(COLORREF colour) {
+    ::SetWindowLongPtrW(window_, GWLP_USERDATA, LONG_PTR(colour) | (LONG_PTR(1) << 24));
+    ::InvalidateRect(window_, nullptr, FALSE);
 }
 
 } // namespace fw::e2e

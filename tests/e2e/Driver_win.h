@@ -8,6 +8,7 @@
 
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include <string>
 
@@ -25,6 +26,7 @@ void forgetSettings();
 // Writes config.dat with every default and the given values changed, as if a
 // previous run had saved them.
 void writeSettings(std::initializer_list<std::pair<WideStringView, SettingValue>> changes);
+void writeSettings(const std::vector<std::pair<WideStringView, SettingValue>>& changes);
 
 // The desktop folder (the default output folder) and the screenshots in it.
 WideString desktopFolder();
@@ -39,16 +41,21 @@ void pumpMessages(DWORD milliseconds);
 // The colour the pattern window shows at (x, y) of its client area.
 COLORREF patternColour(int x, int y);
 
-// A topmost window without frame showing a known pattern at a screen rectangle.
+// A window without frame showing a known pattern at a screen rectangle, above
+// all others unless `topmost` is false.
 class PatternWindow {
 public:
-    explicit PatternWindow(const Rect& r);
+    explicit PatternWindow(const Rect& r, bool topmost = true);
     PatternWindow(const PatternWindow&) = delete;
     PatternWindow& operator=(const PatternWindow&) = delete;
     ~PatternWindow();
     HWND get() const { return window_; }
     // Pixels of `image` at `at` that differ from the pattern.
     int mismatches(const Image& image, Point at) const;
+    // The same for the part `part` (window coordinates) of the pattern.
+    int mismatches(const Image& image, Point at, const Rect& part) const;
+    // Paints one colour instead of the pattern from now on.
+    void showSolid(COLORREF colour);
 
 private:
     HWND window_;
@@ -78,6 +85,19 @@ private:
     KernelHandle process_;
     DWORD processId_ = 0;
 };
+
+// Dispatches this thread's messages until `condition` holds or `timeoutMs`
+// passes: the test's own windows keep painting and answering meanwhile.
+template <typename Condition> bool pumpUntil(DWORD timeoutMs, Condition condition) {
+    DWORD start = ::GetTickCount();
+    while (!condition()) {
+        if (::GetTickCount() - start > timeoutMs) {
+            return false;
+        }
+        pumpMessages(20);
+    }
+    return true;
+}
 
 // Polls `condition` every 20 ms until it holds or `timeoutMs` passes.
 template <typename Condition> bool waitUntil(DWORD timeoutMs, Condition condition) {
