@@ -1,9 +1,11 @@
 #include "EditFixture.h"
 
+#include "ui/TextLayout.h"
 #include "ui/UILineEdit.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 namespace fw {
@@ -11,10 +13,13 @@ namespace {
 
 using LineEditFixture = EditFixture<UILineEdit>;
 
-// The fixed-pitch text of the native build: 8 pixels a character at 96 DPI,
-// the text starting 6 pixels into the field.
-Point at(size_t position) {
-    return Point{6 + 8 * static_cast<int32_t>(position), 12};
+// Where the boundary before `position` shows, the text starting 6 pixels into
+// the field.
+Point at(const UILineEdit& edit, size_t position) {
+    const std::vector<int32_t> offsets =
+        characterOffsets(edit.text(), edit.editStyle().font, edit.dpi());
+    const int32_t x = position == 0 ? 0 : offsets[position - 1];
+    return Point{6 + x - edit.scrollOffset(), 12};
 }
 
 // Whether each of the seven items is enabled, in menu order.
@@ -63,10 +68,12 @@ TEST(LineEditTest, EachPropertyChangesItsOwnValueAndNothingElse) {
     UILineEdit fonts;
     fonts.setProperty(u"font", u"default,20,bold");
     EXPECT_EQ(fonts.editStyle().font.flags, uint32_t(FontBold));
-    EXPECT_EQ(fonts.sizeHint().height, 27 + 8); // a 20-point line and the frame
+    // A line of the font and the frame around it.
+    EXPECT_EQ(fonts.sizeHint().height, fontMetrics(fonts.editStyle().font, fonts.dpi()).height + 8);
     fonts.setProperty(u"blankFont", u"default,30,");
     EXPECT_EQ(fonts.editStyle().blankFont.size, 30.0f);
-    EXPECT_EQ(fonts.sizeHint().height, 40 + 8);
+    EXPECT_EQ(fonts.sizeHint().height,
+              fontMetrics(fonts.editStyle().blankFont, fonts.dpi()).height + 8);
 
     UILineEdit sizes;
     sizes.setProperty(u"minimumWidth", u"300");
@@ -273,7 +280,7 @@ TEST(LineEditTest, ContextMenuItemsFollowTheFieldsState) {
     EXPECT_EQ(edit.selectedText(), u"abc");
 
     f.clipboard.writeText(u"x");
-    f.click(at(1), MouseRight);
+    f.click(at(edit, 1), MouseRight);
     ASSERT_TRUE(menu->isOpen());
     EXPECT_EQ(enabledItems(*menu), (std::vector<bool>{true, false, true, true, true, true, false}));
     f.key(KeyEscape);
@@ -289,22 +296,23 @@ TEST(LineEditTest, MouseSelectsCharactersWordsAndTheWholeText) {
     LineEditFixture f;
     UILineEdit& edit = *f.field;
     edit.setText(u"alpha beta gamma");
-    f.click(Point{at(3).x + 2, 12});
+    f.click(Point{at(edit, 3).x + 1, 12});
     EXPECT_EQ(edit.caretPosition(), 3u);
-    f.click(at(8), MouseLeft, ModifierShift);
+    f.click(at(edit, 8), MouseLeft, ModifierShift);
     EXPECT_EQ(edit.selectedText(), u"ha be");
-    f.drag(at(0), Point{at(5).x - 3, 12});
+    f.drag(at(edit, 0), Point{at(edit, 5).x - 1, 12});
     EXPECT_EQ(edit.selectedText(), u"alpha");
 
-    f.click(at(7));
-    f.press(at(7)); // the second press of a double click
+    const Point beta = at(edit, 7);
+    f.click(beta);
+    f.press(beta); // the second press of a double click
     EXPECT_EQ(edit.selectedText(), u"beta");
-    f.press(at(7)); // and a third at once
+    f.press(beta); // and a third at once
     EXPECT_EQ(edit.selectedText(), u"alpha beta gamma");
 
     // A right click leaves the selection as it is.
     edit.setSelection(0, 5);
-    f.click(at(12), MouseRight);
+    f.click(at(edit, 12), MouseRight);
     EXPECT_EQ(edit.selectedText(), u"alpha");
     f.key(KeyEscape);
 }
@@ -313,16 +321,19 @@ TEST(LineEditTest, TheCaretStaysInViewAsTheTextScrolls) {
     LineEditFixture f;
     UILineEdit& edit = *f.field;
     const Rect content{6, 0, 194, 24};
-    f.type(WideString(40, u'x'));
-    EXPECT_EQ(edit.scrollOffset(), 40 * 8 + 1 - content.width);
+    f.type(WideString(60, u'x'));
+    // The caret (one pixel) just fits at the right edge.
+    const int32_t textWidth = at(edit, 60).x - 6 + edit.scrollOffset();
+    EXPECT_EQ(edit.scrollOffset(), textWidth + 1 - content.width);
     auto caretInView = [&] {
-        const int32_t x = 6 + 8 * static_cast<int32_t>(edit.caretPosition()) - edit.scrollOffset();
+        const int32_t x = edit.caretRect().x;
         return x >= content.x && x < content.right();
     };
     EXPECT_TRUE(caretInView());
     // A click at the left edge lands where the scrolled text shows.
-    f.click(at(0));
-    EXPECT_EQ(edit.caretPosition(), static_cast<size_t>((edit.scrollOffset() + 4) / 8));
+    const int32_t charWidth = at(edit, 1).x - at(edit, 0).x;
+    f.click(Point{content.x, 12});
+    EXPECT_LE(std::abs(edit.caretRect().x - content.x), (charWidth + 1) / 2);
     f.key(KeyHome);
     EXPECT_EQ(edit.scrollOffset(), 0);
     f.key(KeyEnd);

@@ -1,3 +1,4 @@
+#include "ui/TextLayout.h"
 #include "ui/UISpinBox.h"
 #include "ui/UIWindow.h"
 
@@ -53,12 +54,14 @@ TEST(SpinBoxTest, PropertiesShapeTheFieldAndTheButtons) {
     f.spin->setProperty(u"spacing", u"0");
     EXPECT_EQ(edit.geometry(), (Rect{0, 0, 80, 24}));
     EXPECT_EQ(f.spin->sizeHint().width, hint.width + 4 - 2);
-    f.spin->setProperty(u"minimumHeight", u"30");
-    EXPECT_EQ(f.spin->sizeHint().height, 30);
-    f.spin->setProperty(u"font", u"default,20,");
-    EXPECT_EQ(edit.editStyle().font.size, 20.0f);
+    f.spin->setProperty(u"minimumHeight", u"60");
+    EXPECT_EQ(f.spin->sizeHint().height, 60);
+    f.spin->setProperty(u"minimumHeight", u"0");
+    f.spin->setProperty(u"font", u"default,40,");
+    EXPECT_EQ(edit.editStyle().font.size, 40.0f);
     EXPECT_GT(f.spin->sizeHint().width, hint.width + 2);
-    EXPECT_EQ(f.spin->sizeHint().height, 27 + 8);
+    // The field's line and frame.
+    EXPECT_EQ(f.spin->sizeHint().height, fontMetrics(edit.editStyle().font, edit.dpi()).height + 8);
 }
 
 TEST(SpinBoxTest, KeysWheelAndTypingStayInTheRange) {

@@ -1,5 +1,6 @@
 #include "EditFixture.h"
 
+#include "ui/TextLayout.h"
 #include "ui/UITextEdit.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,14 @@ namespace {
 // caret's pixel aside) and 92 of height (five lines of 16 and a part).
 struct TextEditFixture : EditFixture<UITextEdit> {
     TextEditFixture() : EditFixture<UITextEdit>(Rect{10, 10, 206, 100}) {}
+    int32_t lineHeight() { return field->textLayout().lineHeight(); }
+    // Cases that count characters per line need the native build's
+    // fixed-pitch metrics; the system's proportional fonts skip them.
+    bool fixedPitch() {
+        const FontSpec& font = field->editStyle().font;
+        return measureText(u"i", font, field->dpi()).width ==
+               measureText(u"W", font, field->dpi()).width;
+    }
     std::vector<std::pair<size_t, size_t>> lines() {
         std::vector<std::pair<size_t, size_t>> result;
         const TextEditLayout& layout = field->textLayout();
@@ -48,11 +57,15 @@ TEST(TextEditTest, PropertiesZoomBoundsAndForeignNames) {
     edit.setProperty(u"zoomMinimum", u"1.2");
     EXPECT_FLOAT_EQ(edit.zoom(), 1.2f);
     edit.setZoom(1.5f);
-    EXPECT_EQ(edit.sizeHint().height, 24 * 5 + 8); // five 18-point lines
+    const int32_t line = fontMetrics(defaultFont().withSize(18.0f), edit.dpi()).height;
+    EXPECT_EQ(edit.sizeHint().height, line * 5 + 8); // five lines and the frame
 }
 
 TEST(TextEditTest, WordWrapBreaksAtSpacesAndInsideLongWords) {
     TextEditFixture f;
+    if (!f.fixedPitch()) {
+        GTEST_SKIP() << "counts fixed-pitch characters";
+    }
     f.field->setText(u"The quick brown fox jumps over the lazy dog");
     EXPECT_EQ(f.lines(), (Lines{{0, 20}, {20, 43}}));
     f.field->setText(WideString(30, u'x') + u"\n\nend");
@@ -71,6 +84,9 @@ TEST(TextEditTest, WordWrapBreaksAtSpacesAndInsideLongWords) {
 
 TEST(TextEditTest, LinesKeepTheirColumnAndEndStaysOnAWrappedLine) {
     TextEditFixture f;
+    if (!f.fixedPitch()) {
+        GTEST_SKIP() << "counts fixed-pitch characters";
+    }
     UITextEdit& edit = *f.field;
     edit.setText(u"The quick brown fox jumps over the lazy dog\nshort\nanother longer line here");
     f.key(KeyHome, ModifierControl);
@@ -115,7 +131,9 @@ TEST(TextEditTest, WheelScrollsZoomsAndPassesOnAtTheEnds) {
     for (int i = 0; i < 20; ++i) {
         text += u"line\n";
     }
-    edit.setText(text); // 21 lines of 16: 336 pixels, 92 shown
+    edit.setText(text); // 21 lines, 92 pixels shown
+    const int32_t line = f.lineHeight();
+    const int32_t bottom = 21 * line - 92;
     f.key(KeyHome, ModifierControl);
     int scrolled = 0;
     edit.onScrolled = [&] { ++scrolled; };
@@ -124,18 +142,18 @@ TEST(TextEditTest, WheelScrollsZoomsAndPassesOnAtTheEnds) {
     };
     EXPECT_FALSE(wheel(120)); // at the top: for whatever holds the field
     EXPECT_TRUE(wheel(-120));
-    EXPECT_EQ(edit.scrollY(), 48);
+    EXPECT_EQ(edit.scrollY(), 3 * line);
     EXPECT_EQ(scrolled, 1);
     EXPECT_EQ(edit.caretPosition(), 0u); // the wheel leaves the caret
     f.key(KeyDown, ModifierControl);
-    EXPECT_EQ(edit.scrollY(), 64);
+    EXPECT_EQ(edit.scrollY(), 4 * line);
     for (int i = 0; i < 10; ++i) {
         wheel(-120);
     }
-    EXPECT_EQ(edit.scrollY(), 336 - 92);
+    EXPECT_EQ(edit.scrollY(), bottom);
     EXPECT_FALSE(wheel(-120));
     f.key(KeyDown); // the caret brings its line back into view
-    EXPECT_EQ(edit.scrollY(), 16);
+    EXPECT_EQ(edit.scrollY(), line);
 
     edit.setProperty(u"zoomMaximum", u"1.2");
     EXPECT_TRUE(wheel(120, ModifierControl));
@@ -148,7 +166,8 @@ TEST(TextEditTest, WheelScrollsZoomsAndPassesOnAtTheEnds) {
     f.key(0x30, ModifierControl);
     EXPECT_FLOAT_EQ(edit.zoom(), 1.0f);
     edit.setZoom(1.2f);
-    EXPECT_EQ(edit.textLayout().lineHeight(), 19); // 14.4 points
+    EXPECT_EQ(edit.textLayout().lineHeight(),
+              fontMetrics(defaultFont().withSize(14.4f), edit.dpi()).height);
 }
 
 TEST(TextEditTest, ContextMenuEndsWithTextSize) {
@@ -190,7 +209,7 @@ TEST(TextEditTest, LineEndsOnTheClipboardAndTripleClickSelectsALine) {
     f.key(KeyV, ModifierControl);
     EXPECT_EQ(edit.text(), u"x\ny\nz    w");
 
-    const Point second{6 + 4, 4 + 16 + 8};
+    const Point second{6 + 2, 4 + f.lineHeight() * 3 / 2};
     f.click(second);
     f.press(second);
     EXPECT_EQ(edit.selectedText(), u"y");

@@ -76,6 +76,8 @@ void typeText(const char* text) {
 
 struct ShownWindow {
     ShownWindow() {
+        // Away from where the menu opens: a menu highlights the item under the mouse.
+        ::SetCursorPos(5, 5);
         auto layout = std::make_unique<UIBoxLayout>(Direction::Vertical);
         line = window.add<UILineEdit>();
         text = window.add<UITextEdit>();
@@ -143,6 +145,33 @@ TEST_F(TextInputTest, TheInputMethodOpensAtTheCaret) {
     const Point expected = shown.line->mapToWindow(Point{caret.x, caret.y});
     EXPECT_EQ(form.ptCurrentPos.x, expected.x);
     EXPECT_EQ(form.ptCurrentPos.y, expected.y);
+}
+
+TEST_F(TextInputTest, SelectionCaretAndStatesShowInTheirColours) {
+    UIWindow window;
+    window.setGeometry(Rect{0, 0, 300, 100});
+    auto* edit = window.add<UILineEdit>(u"select me");
+    edit->setGeometry(Rect{10, 10, 200, 26});
+    auto* readOnly = window.add<UILineEdit>(u"read only");
+    readOnly->setGeometry(Rect{10, 50, 200, 26});
+    readOnly->setReadOnly(true);
+    edit->setFocus();
+    edit->setSelection(0, 6);
+    // The top row of the selected line, between its ends: no glyph reaches it.
+    const Rect caret = edit->caretRect();
+    const Point selected{10 + caret.x / 2 + 3, 10 + caret.y};
+    Image image = window.render();
+    auto colourAt = [&image](Point p) {
+        const uint8_t* pixel = image.pixel(p.x, p.y);
+        return rgb(pixel[2], pixel[1], pixel[0]);
+    };
+    EXPECT_EQ(colourAt(selected), rgb(38, 104, 166));
+    EXPECT_EQ(colourAt(Point{10 + caret.x, 10 + caret.y + caret.height / 2}), rgb(232, 232, 232));
+    EXPECT_EQ(colourAt(Point{10 + 190, 50 + 13}), rgb(46, 46, 46)); // read-only background
+
+    readOnly->setFocus();
+    image = window.render();
+    EXPECT_EQ(colourAt(selected), rgb(72, 72, 72)); // a selection without focus
 }
 
 TEST_F(TextInputTest, ClipboardTextSurvivesARoundTripThroughTheSystem) {
