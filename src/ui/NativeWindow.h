@@ -168,6 +168,8 @@ private:
     Image content_;
     bool noActivate_ = false;
     bool trackingLeave_ = false;
+    // The client used the last system key (a key with Alt).
+    bool sysKeyUsed_ = false;
     std::unique_ptr<BackBuffer> backBuffer_;
     MessageHook hook_;
 };

@@ -632,6 +632,24 @@ void UIWindow::dispatchMouseLeave() {
 }
 
 bool UIWindow::dispatchKey(bool down, uint32_t key, uint32_t modifiers, bool autoRepeat) {
+    if (key == KeyAlt && down && !autoRepeat) {
+        altChordUsed_ = false;
+    }
+    const bool used = routeKey(down, key, modifiers, autoRepeat);
+    if (down && used && key != KeyAlt && (modifiers & ModifierAlt)) {
+        altChordUsed_ = true;
+    }
+    if (!down && key == KeyAlt && altChordUsed_) {
+        // Windows takes an Alt released after a chord it did not see for a lone
+        // Alt and opens the window menu: after a chord the toolkit used, the
+        // release counts as used too.
+        altChordUsed_ = false;
+        return true;
+    }
+    return used;
+}
+
+bool UIWindow::routeKey(bool down, uint32_t key, uint32_t modifiers, bool autoRepeat) {
     if (popup_) {
         return popup_->dispatchKey(down, key, modifiers, autoRepeat);
     }

@@ -181,6 +181,7 @@ private:
     void deliverMouse(NativeMouseKind kind, UIWidget* target, Point position, uint32_t button,
                       uint32_t buttons, uint32_t modifiers);
     bool isDoubleClick(Point position, uint32_t button, uint32_t time);
+    bool routeKey(bool down, uint32_t key, uint32_t modifiers, bool autoRepeat);
     bool offerToKeyHandlers(bool down, const KeyEvent& event, bool used);
 
     NativeWindow native_;
@@ -192,6 +193,8 @@ private:
     bool layeredRefreshPending_ = false;
     bool active_ = false;
     bool focusCues_ = false;
+    // A key went down with Alt and was used since Alt went down.
+    bool altChordUsed_ = false;
     size_t modalDepth_ = 0;
     UIWidget* focus_ = nullptr;
     UIWidget* hovered_ = nullptr;
