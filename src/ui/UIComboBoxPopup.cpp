@@ -152,6 +152,7 @@ void UIComboBoxPopup::open(const Rect& anchor) {
         size.width = std::min(size.width, desktop.width);
         at.x = std::clamp(at.x, desktop.x, std::max(desktop.x, desktop.right() - size.width));
     }
+    lastMouse_ = os::cursorPosition();
     first_ = 0;
     thumbGrip_ = -1;
     autoScroll_ = 0;
@@ -295,7 +296,14 @@ bool UIComboBoxPopup::onWindowMouse(NativeMouseKind kind, Point position, uint32
     }
     const bool inside = rect().contains(position.x, position.y);
     switch (kind) {
-    case NativeMouseKind::Move:
+    case NativeMouseKind::Move: {
+        const Point screen =
+            nativeWindow().exists() ? nativeWindow().clientToScreen(position) : position;
+        if (screen == lastMouse_) {
+            // The position repeated as the list appeared: no move of the user's.
+            return true;
+        }
+        lastMouse_ = screen;
         if (thumbGrip_ >= 0) {
             dragThumb(position.y);
             return true;
@@ -306,6 +314,7 @@ bool UIComboBoxPopup::onWindowMouse(NativeMouseKind kind, Point position, uint32
         }
         autoScroll(position, buttons);
         return true;
+    }
     case NativeMouseKind::Press:
     case NativeMouseKind::DoubleClick:
         if (!inside) {

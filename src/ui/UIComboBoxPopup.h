@@ -71,6 +71,8 @@ private:
     // -1 or +1 while a held button scrolls the list from beyond its edge.
     int32_t autoScroll_ = 0;
     int32_t wheelRest_ = 0;
+    // Where the mouse was last seen (screen).
+    Point lastMouse_;
 };
 
 } // namespace fw
