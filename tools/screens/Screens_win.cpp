@@ -3,12 +3,12 @@
 #include "i18n/Translation.h"
 #include "output/PngEncoder.h"
 #include "platform/Files.h"
+#include "platform/SystemInfo.h"
 #include "platform/Win32.h"
 #include "resources/DataPack.h"
 #include "resources/StyleResources.h"
 #include "ui/Offscreen.h"
 #include "ui/TextStyle.h"
-#include "platform/SystemInfo.h"
 #include "ui/UIPainter.h"
 
 #include <cstdio>

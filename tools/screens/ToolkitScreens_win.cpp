@@ -21,8 +21,7 @@ std::unique_ptr<UIWindow> sampleMenu() {
     menu->addItem(2, translate(u"Open with external editor", group),
                   loadPackImage(u"menu_open_with"))
         .enabled = false;
-    menu->addItem(3, translate(u"Delete", group), loadPackImage(u"menu_delete")).shortcut =
-        u"Del";
+    menu->addItem(3, translate(u"Delete", group), loadPackImage(u"menu_delete")).shortcut = u"Del";
     menu->addSeparator();
     UIMenuItem& checked = menu->addItem(4, u"Checked item");
     checked.checkable = true;
