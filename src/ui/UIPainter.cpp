@@ -1,8 +1,84 @@
 #include "ui/UIPainter.h"
 
+#include "ui/PixelBlend.h"
+
+#include <algorithm>
+#include <cmath>
+
 namespace fw {
 
-// Stand-in until the raster operations land: only image draws work.
+namespace {
+
+// Far beyond any surface, yet sums of two of them still fit 32 bits.
+constexpr int64_t kCoordinateLimit = int64_t(1) << 29;
+
+int32_t clampCoordinate(int64_t value) {
+    return static_cast<int32_t>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
+}
+
+// `r` moved by `origin`; absurd coordinates are held in range so that edge
+// arithmetic cannot overflow.
+Rect offsetRect(const Rect& r, Point origin) {
+    int64_t left = int64_t(r.x) + origin.x;
+    int64_t top = int64_t(r.y) + origin.y;
+    int32_t x = clampCoordinate(left);
+    int32_t y = clampCoordinate(top);
+    int32_t right = clampCoordinate(left + std::max(r.width, 0));
+    int32_t bottom = clampCoordinate(top + std::max(r.height, 0));
+    return Rect{x, y, right - x, bottom - y};
+}
+
+// A rectangle with round corners of one radius, for coverage sampling.
+struct RoundedBox {
+    Rect r;
+    int32_t radius = 0;
+
+    // How much of pixel (x, y) lies inside, 0..255: full away from the
+    // corners, else from the distance of the pixel centre to the corner arc.
+    uint32_t coverage(int32_t x, int32_t y) const {
+        if (!r.contains(x, y)) {
+            return 0;
+        }
+        const bool left = x < r.x + radius, right = x >= r.right() - radius;
+        const bool top = y < r.y + radius, bottom = y >= r.bottom() - radius;
+        if (!(left || right) || !(top || bottom)) {
+            return 255;
+        }
+        const int32_t cx = left ? r.x + radius : r.right() - radius;
+        const int32_t cy = top ? r.y + radius : r.bottom() - radius;
+        // Centres of the arcs sit on pixel corners; pixel centres are at +0.5.
+        double dx = x + 0.5 - cx;
+        double dy = y + 0.5 - cy;
+        double inside = radius - std::sqrt(dx * dx + dy * dy) + 0.5;
+        return static_cast<uint32_t>(std::lround(std::clamp(inside, 0.0, 1.0) * 255));
+    }
+    bool inCornerRows(int32_t y) const { return y < r.y + radius || y >= r.bottom() - radius; }
+};
+
+// Premultiplied colour at `position` of `length` steps through `ends`,
+// interpolated in premultiplied form so that fades to transparent keep their hue.
+uint32_t gradientAt(const std::vector<uint32_t>& ends, int32_t position, int32_t length) {
+    if (length < 2) {
+        return ends.front();
+    }
+    int64_t segments = static_cast<int64_t>(ends.size()) - 1;
+    int64_t denominator = length - 1;
+    int64_t scaled = int64_t(position) * segments;
+    int64_t segment = std::min(scaled / denominator, segments - 1);
+    int64_t weight = scaled - segment * denominator;
+    uint32_t a = ends[static_cast<size_t>(segment)];
+    uint32_t b = ends[static_cast<size_t>(segment) + 1];
+    uint32_t result = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+        int64_t ca = (a >> shift) & 0xFF;
+        int64_t cb = (b >> shift) & 0xFF;
+        int64_t c = (ca * (denominator - weight) + cb * weight + denominator / 2) / denominator;
+        result |= static_cast<uint32_t>(c) << shift;
+    }
+    return result;
+}
+
+} // namespace
 
 PixelSurface PixelSurface::of(const Image& image) {
     if (image.isEmpty() || !image.hasAlpha()) {
@@ -28,11 +104,30 @@ Rect alignedRect(const Rect& area, Size size, uint32_t alignment) {
 }
 
 uint32_t premultiplyColor(Color color) {
-    uint32_t a = color >> 24;
-    uint32_t r = (color >> 16 & 0xFF) * a / 255;
-    uint32_t g = (color >> 8 & 0xFF) * a / 255;
-    uint32_t b = (color & 0xFF) * a / 255;
-    return a << 24 | r << 16 | g << 8 | b;
+    return pixel::premultiply(color);
+}
+
+void mergeRasterisedText(const PixelSurface& surface, const Rect& area, const uint32_t* before,
+                         uint8_t textAlpha) {
+    for (int32_t y = area.y; y < area.bottom(); ++y) {
+        uint32_t* row = surface.row(y);
+        for (int32_t x = area.x; x < area.right(); ++x, ++before) {
+            const uint32_t old = *before;
+            const uint32_t drawn = row[x];
+            if (((drawn ^ old) & 0x00FFFFFF) == 0) {
+                row[x] = old;
+                continue;
+            }
+            const uint32_t alpha = old >> 24;
+            const uint32_t colour =
+                (pixel::scale(drawn, textAlpha) + pixel::scale(old, 255 - textAlpha)) & 0x00FFFFFF;
+            uint32_t mended = alpha << 24;
+            for (int shift = 0; shift < 24; shift += 8) {
+                mended |= std::min((colour >> shift) & 0xFF, alpha) << shift;
+            }
+            row[x] = mended;
+        }
+    }
 }
 
 UIPainter::UIPainter(NativeDeviceContext deviceContext, uint32_t renderHints)
@@ -60,13 +155,12 @@ void UIPainter::restore() {
 }
 
 void UIPainter::translate(int32_t dx, int32_t dy) {
-    state_.origin.x += dx;
-    state_.origin.y += dy;
+    state_.origin.x = clampCoordinate(int64_t(state_.origin.x) + dx);
+    state_.origin.y = clampCoordinate(int64_t(state_.origin.y) + dy);
 }
 
 void UIPainter::clipTo(const Rect& r) {
-    state_.clip =
-        intersect(state_.clip, {r.x + state_.origin.x, r.y + state_.origin.y, r.width, r.height});
+    state_.clip = intersect(state_.clip, offsetRect(r, state_.origin));
 }
 
 Rect UIPainter::clipRect() const {
@@ -75,20 +169,219 @@ Rect UIPainter::clipRect() const {
 }
 
 Rect UIPainter::toSurface(const Rect& r) const {
-    return intersect(state_.clip,
-                     {r.x + state_.origin.x, r.y + state_.origin.y, r.width, r.height});
+    if (surface_.isNull()) {
+        return Rect{};
+    }
+    return intersect(state_.clip, offsetRect(r, state_.origin));
 }
 
-void UIPainter::fillRect(const Rect&, Color) {}
-void UIPainter::fillPaint(const Rect&, const Paint&) {}
-void UIPainter::fillGradient(const Rect&, const std::vector<Color>&, bool) {}
-void UIPainter::drawRect(const Rect&, Color, int32_t) {}
-void UIPainter::drawLine(Point, Point, Color, int32_t) {}
-void UIPainter::fillRoundedRect(const Rect&, int32_t, Color) {}
-void UIPainter::drawRoundedRect(const Rect&, int32_t, Color, int32_t) {}
-void UIPainter::drawText(const Rect&, WideStringView, const FontSpec&, Color, uint32_t) {}
-void UIPainter::blendSpan(uint32_t*, int32_t, int32_t, uint32_t) {}
-void UIPainter::drawImageOnSurface(const Image&, const Rect&, const Rect&) {}
+void UIPainter::blendSpan(uint32_t* row, int32_t x0, int32_t x1, uint32_t premultiplied) {
+    if (!(state_.hints & RenderHintBlending) || premultiplied >> 24 == 255) {
+        std::fill(row + x0, row + x1, premultiplied);
+        return;
+    }
+    if (premultiplied >> 24 == 0) {
+        return;
+    }
+    const uint32_t keep = 255 - (premultiplied >> 24);
+    for (int32_t x = x0; x < x1; ++x) {
+        row[x] = premultiplied + pixel::scale(row[x], keep);
+    }
+}
+
+void UIPainter::fillRect(const Rect& r, Color color) {
+    Rect area = toSurface(r);
+    if (area.isEmpty() || (alphaOf(color) == 0 && (state_.hints & RenderHintBlending))) {
+        return;
+    }
+    const uint32_t premultiplied = premultiplyColor(color);
+    for (int32_t y = area.y; y < area.bottom(); ++y) {
+        blendSpan(surface_.row(y), area.x, area.right(), premultiplied);
+    }
+}
+
+void UIPainter::fillPaint(const Rect& r, const Paint& paint) {
+    if (paint.kind != PaintKind::Gradient || paint.gradient.size() < 2) {
+        fillRect(r, paint.effectiveColor());
+        return;
+    }
+    std::vector<Color> colors = paint.gradient;
+    if (paint.opacity < 1.0f) {
+        float opacity = std::max(paint.opacity, 0.0f);
+        for (Color& c : colors) {
+            auto alpha = static_cast<uint32_t>(std::lround(alphaOf(c) * opacity));
+            c = alpha << 24 | (c & 0x00FFFFFF);
+        }
+    }
+    fillGradient(r, colors, true);
+}
+
+void UIPainter::fillGradient(const Rect& r, const std::vector<Color>& colors, bool vertical) {
+    if (colors.size() < 2) {
+        if (!colors.empty()) {
+            fillRect(r, colors.front());
+        }
+        return;
+    }
+    Rect area = toSurface(r);
+    if (area.isEmpty()) {
+        return;
+    }
+    // Positions count from the unclipped rectangle, so a clip never moves the ends.
+    const Rect whole = offsetRect(r, state_.origin);
+    std::vector<uint32_t> ends(colors.size());
+    std::transform(colors.begin(), colors.end(), ends.begin(), premultiplyColor);
+    if (vertical) {
+        for (int32_t y = area.y; y < area.bottom(); ++y) {
+            blendSpan(surface_.row(y), area.x, area.right(),
+                      gradientAt(ends, y - whole.y, whole.height));
+        }
+        return;
+    }
+    std::vector<uint32_t> line(static_cast<size_t>(area.width));
+    for (int32_t i = 0; i < area.width; ++i) {
+        line[static_cast<size_t>(i)] = gradientAt(ends, area.x + i - whole.x, whole.width);
+    }
+    const bool blend = (state_.hints & RenderHintBlending) != 0;
+    for (int32_t y = area.y; y < area.bottom(); ++y) {
+        uint32_t* row = surface_.row(y) + area.x;
+        for (int32_t i = 0; i < area.width; ++i) {
+            row[i] = blend ? pixel::over(row[i], line[static_cast<size_t>(i)])
+                           : line[static_cast<size_t>(i)];
+        }
+    }
+}
+
+void UIPainter::drawRect(const Rect& r, Color color, int32_t thickness) {
+    if (r.isEmpty() || thickness < 1) {
+        return;
+    }
+    if (thickness * 2 >= r.width || thickness * 2 >= r.height) {
+        fillRect(r, color);
+        return;
+    }
+    // Four bands that never overlap, so a translucent outline is even.
+    fillRect({r.x, r.y, r.width, thickness}, color);
+    fillRect({r.x, r.bottom() - thickness, r.width, thickness}, color);
+    fillRect({r.x, r.y + thickness, thickness, r.height - 2 * thickness}, color);
+    fillRect({r.right() - thickness, r.y + thickness, thickness, r.height - 2 * thickness}, color);
+}
+
+void UIPainter::drawLine(Point a, Point b, Color color, int32_t width) {
+    width = std::max(width, 1);
+    // The thickness is centred on the line, the odd pixel below or right of it.
+    const int32_t before = (width - 1) / 2;
+    if (a.y == b.y) {
+        fillRect({std::min(a.x, b.x), a.y - before, std::abs(b.x - a.x) + 1, width}, color);
+        return;
+    }
+    if (a.x == b.x) {
+        fillRect({a.x - before, std::min(a.y, b.y), width, std::abs(b.y - a.y) + 1}, color);
+        return;
+    }
+    const Rect bounds{std::min(a.x, b.x) - width, std::min(a.y, b.y) - width,
+                      std::abs(b.x - a.x) + 2 * width, std::abs(b.y - a.y) + 2 * width};
+    if (toSurface(bounds).isEmpty() ||
+        (alphaOf(color) == 0 && (state_.hints & RenderHintBlending))) {
+        return;
+    }
+    // Bresenham; each step of the major axis paints one run across the minor
+    // axis, so no pixel is blended twice.
+    const uint32_t premultiplied = premultiplyColor(color);
+    const bool xMajor = std::abs(b.x - a.x) >= std::abs(b.y - a.y);
+    const Point origin = state_.origin;
+    int64_t dx = std::abs(int64_t(b.x) - a.x), dy = -std::abs(int64_t(b.y) - a.y);
+    const int32_t sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
+    int64_t error = dx + dy;
+    Point p = a;
+    while (true) {
+        Rect run = xMajor ? Rect{p.x, p.y - before, 1, width} : Rect{p.x - before, p.y, width, 1};
+        Rect area = intersect(state_.clip, offsetRect(run, origin));
+        for (int32_t y = area.y; y < area.bottom(); ++y) {
+            blendSpan(surface_.row(y), area.x, area.right(), premultiplied);
+        }
+        if (p == b) {
+            return;
+        }
+        int64_t twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            p.x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            p.y += sy;
+        }
+    }
+}
+
+void UIPainter::fillRoundedRect(const Rect& r, int32_t radius, Color color) {
+    paintRounded(r, radius, color, 0);
+}
+
+void UIPainter::drawRoundedRect(const Rect& r, int32_t radius, Color color, int32_t thickness) {
+    if (thickness >= 1) {
+        paintRounded(r, radius, color, thickness);
+    }
+}
+
+void UIPainter::paintRounded(const Rect& r, int32_t radius, Color color, int32_t thickness) {
+    if (r.isEmpty()) {
+        return;
+    }
+    radius = std::min(radius, std::min(r.width, r.height) / 2);
+    const bool fill = thickness == 0 || thickness * 2 >= std::min(r.width, r.height);
+    if (radius <= 0) {
+        fill ? fillRect(r, color) : drawRect(r, color, thickness);
+        return;
+    }
+    Rect area = toSurface(r);
+    const bool blend = (state_.hints & RenderHintBlending) != 0;
+    if (area.isEmpty() || (alphaOf(color) == 0 && blend)) {
+        return;
+    }
+    const uint32_t premultiplied = premultiplyColor(color);
+    const RoundedBox outer{offsetRect(r, state_.origin), radius};
+    RoundedBox inner;
+    if (!fill) {
+        inner.r = {outer.r.x + thickness, outer.r.y + thickness, outer.r.width - 2 * thickness,
+                   outer.r.height - 2 * thickness};
+        inner.radius = std::max(radius - thickness, 0);
+    }
+    for (int32_t y = area.y; y < area.bottom(); ++y) {
+        uint32_t* row = surface_.row(y);
+        const bool innerRow = !fill && y >= inner.r.y && y < inner.r.bottom();
+        if (!outer.inCornerRows(y) && !(innerRow && inner.inCornerRows(y))) {
+            if (!innerRow) {
+                blendSpan(row, area.x, area.right(), premultiplied);
+            } else {
+                blendSpan(row, area.x, std::clamp(inner.r.x, area.x, area.right()), premultiplied);
+                blendSpan(row, std::clamp(inner.r.right(), area.x, area.right()), area.right(),
+                          premultiplied);
+            }
+            continue;
+        }
+        for (int32_t x = area.x; x < area.right(); ++x) {
+            int32_t coverage = int32_t(outer.coverage(x, y)) - int32_t(inner.coverage(x, y));
+            if (coverage > 0) {
+                row[x] = pixel::covered(row[x], premultiplied, uint32_t(coverage), blend);
+            }
+        }
+    }
+}
+
+void UIPainter::drawText(const Rect& r, WideStringView text, const FontSpec& font, Color color,
+                         uint32_t flags) {
+    if (text.empty() || alphaOf(color) == 0 || r.isEmpty()) {
+        return;
+    }
+    const Rect whole = offsetRect(r, state_.origin);
+    const Rect clip = intersect(state_.clip, whole);
+    if (clip.isEmpty()) {
+        return;
+    }
+    drawTextThroughPlatform(whole, clip, text, font, color, flags);
+}
 
 void UIPainter::drawImage(const Image& image, const Rect& source, const Rect& destination) {
     if (source.isEmpty() || destination.isEmpty()) {
@@ -117,12 +410,12 @@ void UIPainter::drawImageAligned(const Image& image, const Rect& area, uint32_t 
 }
 
 void UIPainter::drawImageRect(const Image& image, const Rect& source, const Rect& destination) {
-    Rect moved{destination.x + state_.origin.x, destination.y + state_.origin.y, destination.width,
-               destination.height};
     if (surface_.isNull()) {
+        Rect moved{destination.x + state_.origin.x, destination.y + state_.origin.y,
+                   destination.width, destination.height};
         drawImageThroughPlatform(image, source, moved);
     } else {
-        drawImageOnSurface(image, source, moved);
+        drawImageOnSurface(image, source, offsetRect(destination, state_.origin));
     }
 }
 

@@ -136,6 +136,8 @@ private:
     // `r` moved to surface coordinates and clipped; empty when nothing shows.
     Rect toSurface(const Rect& r) const;
     void blendSpan(uint32_t* row, int32_t x0, int32_t x1, uint32_t premultiplied);
+    // A rounded outline `thickness` wide, or the filled shape for thickness 0.
+    void paintRounded(const Rect& r, int32_t radius, Color color, int32_t thickness);
     void drawImageOnSurface(const Image& image, const Rect& source, const Rect& destination);
     void drawImageThroughPlatform(const Image& image, const Rect& source, const Rect& destination);
     void drawTextThroughPlatform(const Rect& surfaceRect, const Rect& clip, WideStringView text,
@@ -150,5 +152,13 @@ private:
 
 // Straight-alpha ARGB to premultiplied BGRA as stored on surfaces.
 uint32_t premultiplyColor(Color color);
+
+// Mends `area` of `surface` after the platform's text rasteriser, which treats
+// pixels as opaque and may clear their alpha, drew into it; `before` holds the
+// same pixels as they were, row after row. Every changed pixel keeps its old
+// alpha, takes `textAlpha` / 255 of the change, and has its colour held to its
+// alpha so that it stays premultiplied.
+void mergeRasterisedText(const PixelSurface& surface, const Rect& area, const uint32_t* before,
+                         uint8_t textAlpha);
 
 } // namespace fw

@@ -168,12 +168,16 @@ private:
     void hide() {
         StopTimer(this, kShowTimer);
         StopTimer(this, kHideTimer);
-        if (tip_ && tip_->isShown()) {
+        // Hiding a window dismisses tooltips, the tooltip's own window included.
+        if (tip_ && tip_->isShown() && !hiding_) {
+            hiding_ = true;
             tip_->hide();
+            hiding_ = false;
         }
     }
 
     std::unique_ptr<UIToolTip> tip_;
+    bool hiding_ = false;
     UIWidget* widget_ = nullptr;
     Rect area_;
     WideString text_;

@@ -110,6 +110,11 @@ void UIWindow::show() {
     if (!createNative()) {
         return;
     }
+    if (rect().isEmpty()) {
+        // Never sized by its owner: as large as it wants to be, over its owner.
+        adjustSize();
+        centerOnOwner();
+    }
     layoutNow();
     native_.show(ShowMode::Normal);
     if (layered_) {
