@@ -73,9 +73,8 @@ public:
     }
     void showMessage(WideStringView text) override {
         MainWindowController* main = mainWindow();
-        UIWindow* owner = main && main->isVisible()
-                              ? UIWindow::fromNativeHandle(main->windowHandle())
-                              : nullptr;
+        UIWindow* owner =
+            main && main->isVisible() ? UIWindow::fromNativeHandle(main->windowHandle()) : nullptr;
         showMessageBox(owner, application_.host().displayName(), WideString(text), MessageBoxOk,
                        MessageIcon::Warning);
     }
