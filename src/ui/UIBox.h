@@ -22,7 +22,6 @@ public:
     // The row or column set by the constructor or setBoxLayout, else null.
     UIBoxLayout* boxLayout() const;
 
-    const Paint& background() const { return background_; }
     void paint(UIPainter& painter) override;
     void setProperty(WideStringView name, WideStringView value) override;
 

@@ -1,3 +1,4 @@
+#include "ui/TextLayout.h"
 #include "ui/UIBalloonTip.h"
 
 #include "DrawRecorder.h"
@@ -182,6 +183,28 @@ TEST(UIBalloonTipTest, DrawsTheArrowOfItsSideAndTheCloseButtonsState) {
     EXPECT_TRUE(drawn.framesOf(top).empty());
 }
 
+Color pixelAt(const Image& image, Point at) {
+    const uint8_t* p = image.pixel(at.x, at.y);
+    return uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+}
+
+TEST(UIBalloonTipTest, BackgroundPaintsBodyAndArrowAndCornersFollowTheDiameter) {
+    Balloon f;
+    const Rect body = f.tip.placement().body;
+    const Point corner{body.x, body.y};
+    const Point inArrow = centre(f.tip.placement().arrow);
+    Image image = f.tip.render();
+    EXPECT_EQ(pixelAt(image, corner), 0u); // rounded off: transparent
+    const Color plain = pixelAt(image, centre(body));
+    EXPECT_EQ(pixelAt(image, inArrow), plain);
+    f.tip.setProperty(u"background", u"200,20,20");
+    image = f.tip.render();
+    EXPECT_EQ(pixelAt(image, centre(body)), rgb(200, 20, 20));
+    EXPECT_EQ(pixelAt(image, inArrow), rgb(200, 20, 20));
+    f.tip.setProperty(u"cornerDiametr", u"0");
+    EXPECT_EQ(pixelAt(f.tip.render(), corner) >> 24, 255u);
+}
+
 TEST(UIBalloonTipTest, PropertiesChangeItsSizeAndPlacement) {
     struct Shape {
         Size body;
@@ -197,17 +220,24 @@ TEST(UIBalloonTipTest, PropertiesChangeItsSizeAndPlacement) {
         return Shape{f.tip.bodySize(), f.tip.placement()};
     };
     const Shape plain = shapeWith(nullptr, nullptr);
-    // 12 + 152 + 12 + 14 + 10 by 10 + 16 + 6 + 16 + 12.
-    EXPECT_EQ(plain.body, (Size{200, 60}));
-    EXPECT_EQ(plain.placement.window, (Rect{4, 433, 200, 67}));
+    const Size body = plain.body;
+    // Above the point, 7 pixels of arrow under the body, pushed onto the desktop.
+    EXPECT_EQ(plain.placement.window,
+              (Rect{4, 500 - body.height - 7, body.width, body.height + 7}));
     EXPECT_EQ(plain.placement.arrow.x, 12);
 
-    EXPECT_EQ(shapeWith(u"padding", u"1,2,3,4").body, (Size{1 + 152 + 12 + 14 + 3, 2 + 38 + 4}));
-    EXPECT_EQ(shapeWith(u"horizontalSpacing", u"20").body, (Size{208, 60}));
-    EXPECT_EQ(shapeWith(u"verticalSpacing", u"10").body, (Size{200, 64}));
-    EXPECT_EQ(shapeWith(u"font", u"default,24,").body, (Size{352, 76}));
-    EXPECT_EQ(shapeWith(u"titleFont", u"default,36,").body, (Size{12 + 216 + 12 + 14 + 10, 92}));
-    EXPECT_EQ(shapeWith(u"arrowLength", u"20").placement.window.height, 60 + 19);
+    // Padding 12, 10, 10, 12 by default; spacings 12 and 6.
+    EXPECT_EQ(shapeWith(u"padding", u"1,2,3,4").body,
+              (Size{body.width - 22 + 4, body.height - 22 + 6}));
+    EXPECT_EQ(shapeWith(u"horizontalSpacing", u"20").body, (Size{body.width + 8, body.height}));
+    EXPECT_EQ(shapeWith(u"verticalSpacing", u"10").body, (Size{body.width, body.height + 4}));
+    const Size largeText = shapeWith(u"font", u"default,24,").body;
+    EXPECT_GT(largeText.width, body.width);
+    EXPECT_GT(largeText.height, body.height);
+    const int32_t titleGrowth = fontMetrics(defaultFont().withSize(36), 96).height -
+                                fontMetrics(defaultFont().withFlags(FontBold), 96).height;
+    EXPECT_NEAR(shapeWith(u"titleFont", u"default,36,").body.height, body.height + titleGrowth, 2);
+    EXPECT_EQ(shapeWith(u"arrowLength", u"20").placement.window.height, body.height + 19);
     EXPECT_EQ(shapeWith(u"arrowThickness", u"30").placement.arrow.width, 30);
     EXPECT_EQ(shapeWith(u"arrowBorderSpacing", u"40").placement.arrow.x, 40);
     EXPECT_EQ(shapeWith(u"desktopPadding", u"50").placement.window.x, 50);

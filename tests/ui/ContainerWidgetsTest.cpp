@@ -1,8 +1,10 @@
 #include "resources/CursorSet.h"
+#include "ui/TextLayout.h"
 #include "ui/UIBox.h"
 #include "ui/UIButton.h"
 #include "ui/UIExpander.h"
 #include "ui/UIGroup.h"
+#include "ui/UIPicture.h"
 #include "ui/UISizeGrip.h"
 #include "ui/UIStack.h"
 #include "ui/UIWindow.h"
@@ -72,11 +74,12 @@ TEST(UIBoxTest, SpacersAndLinesTakeTheirShare) {
     window.setGeometry(Rect{0, 0, 300, 300});
     window.layoutNow();
     EXPECT_EQ(fixed->height(), 30);
-    // Without a skin a line is one logical pixel, across the whole width.
-    EXPECT_EQ(line->geometry(), (Rect{0, 30, 300, 2}));
-    EXPECT_EQ(line->lineRect(), (Rect{0, 0, 300, 2}));
+    // A line is as thick as its skin (one logical pixel without), as wide as the window.
+    const int32_t thickness = line->thickness();
+    EXPECT_EQ(line->geometry(), (Rect{0, 30, 300, thickness}));
+    EXPECT_EQ(line->lineRect(), (Rect{0, 0, 300, thickness}));
     EXPECT_EQ(last->geometry().bottom(), 300);
-    EXPECT_EQ(grow->height(), 300 - 30 - 2 - 15);
+    EXPECT_EQ(grow->height(), 300 - 30 - thickness - 15);
 
     // The skin gives the thickness; a vertical line stands centred.
     window.setWindowDpi(96);
@@ -89,17 +92,43 @@ TEST(UIBoxTest, SpacersAndLinesTakeTheirShare) {
     EXPECT_EQ(drawn.framesOf(skin), (std::vector<std::pair<int32_t, Rect>>{{0, {9, 0, 2, 50}}}));
 }
 
-TEST(UIBoxTest, BackgroundIsItsOnlyProperty) {
-    UIBox box;
-    box.setProperty(u"background", u"10,20,30|40,50,60");
-    EXPECT_EQ(box.background().kind, PaintKind::Gradient);
-    box.setProperty(u"background", u"10,20,30");
-    const Paint paint = box.background();
-    for (const char16_t* name : {u"foreground", u"iconModeItemSize", u"padding"}) {
-        box.setProperty(name, u"1,2,3,4");
+Color pixelAt(const Image& image, int32_t x, int32_t y) {
+    const uint8_t* p = image.pixel(x, y);
+    return uint32_t(p[3]) << 24 | uint32_t(p[2]) << 16 | uint32_t(p[1]) << 8 | p[0];
+}
+
+TEST(UIBoxTest, BackgroundsFillBoxesPicturesAndGroupFrames) {
+    UIWindow window;
+    window.setProperty(u"background", u"0,0,0");
+    window.setGeometry(Rect{0, 0, 300, 200});
+    auto* box = window.add<UIBox>();
+    box->setGeometry(Rect{0, 0, 100, 50});
+    auto* picture = window.add<UIPicture>();
+    picture->setGeometry(Rect{100, 0, 100, 50});
+    auto* group = window.add<UIGroup>(u"Title");
+    group->setGeometry(Rect{0, 60, 200, 100});
+    const Image plain = window.render();
+    for (UIWidget* w : {static_cast<UIWidget*>(box), static_cast<UIWidget*>(picture),
+                        static_cast<UIWidget*>(group)}) {
+        for (const char16_t* name : {u"borderColor", u"iconModeItemSize", u"padding"}) {
+            w->setProperty(name, u"10,200,30");
+        }
     }
-    EXPECT_EQ(box.background(), paint);
-    EXPECT_EQ(paint.color, rgb(10, 20, 30));
+    const Image unchanged = window.render();
+    EXPECT_EQ(std::vector<uint8_t>(unchanged.pixels(), unchanged.pixels() + unchanged.byteSize()),
+              std::vector<uint8_t>(plain.pixels(), plain.pixels() + plain.byteSize()));
+    for (UIWidget* w : {static_cast<UIWidget*>(box), static_cast<UIWidget*>(picture),
+                        static_cast<UIWidget*>(group)}) {
+        w->setProperty(u"background", u"10,200,30");
+    }
+    const Image filled = window.render();
+    EXPECT_EQ(pixelAt(filled, 50, 25), rgb(10, 200, 30));
+    EXPECT_EQ(pixelAt(filled, 150, 25), rgb(10, 200, 30));
+    // Inside the frame (whose skin may tint it a little), not above its top edge.
+    const Color inside = pixelAt(filled, 100, 130);
+    EXPECT_NEAR(int32_t(inside >> 8 & 0xFF), 200, 12);
+    EXPECT_NEAR(int32_t(inside >> 16 & 0xFF), 10, 12);
+    EXPECT_EQ(pixelAt(filled, 150, 62), rgb(0, 0, 0));
 }
 
 // Three pages with one button each, between two buttons outside the stack.
@@ -241,6 +270,7 @@ struct GroupWindow {
         window.setGeometry(Rect{0, 0, 300, 120});
         group = window.add<UIGroup>(u"Miscellaneous:");
         UIBoxLayout* column = group->contents()->setBoxLayout(Direction::Vertical);
+        column->setMargins(0);
         inner = group->contents()->add<UIButton>(u"Inner");
         column->addWidget(inner);
         group->setGeometry(Rect{0, 0, 300, 120});
@@ -309,15 +339,18 @@ TEST(UIGroupTest, IndicatorFramesFollowHoverPressAndState) {
 TEST(UIGroupTest, PropertiesShapeTheTitleRow) {
     GroupWindow f;
     f.group->setCheckable(true);
-    // Title 14 characters of 8 pixels after a 16-pixel box and 6 pixels.
-    EXPECT_EQ(f.group->headerRect(), (Rect{10, 0, 16 + 6 + 112, 18}));
-    EXPECT_EQ(f.inner->windowRect().y, 18); // the contents start under it
-    f.group->setProperty(u"indicatorSize", u"20,24");
-    EXPECT_EQ(f.group->headerRect(), (Rect{10, 0, 20 + 6 + 112, 26}));
+    const int32_t title = measureText(u"Miscellaneous:", defaultFont(), 96).width;
+    const int32_t line = fontMetrics(defaultFont(), 96).height;
+    // Box, gap and title, 10 pixels in; the contents start under the row.
+    EXPECT_EQ(f.group->headerRect(), (Rect{10, 0, 16 + 6 + title, std::max(line, 16) + 2}));
+    EXPECT_EQ(f.inner->windowRect().y, f.group->headerRect().height);
+    f.group->setProperty(u"indicatorSize", u"20,40");
+    EXPECT_EQ(f.group->headerRect(), (Rect{10, 0, 20 + 6 + title, 42}));
     f.group->setProperty(u"indicatorSpacing", u"10");
-    EXPECT_EQ(f.group->headerRect().width, 20 + 10 + 112);
+    EXPECT_EQ(f.group->headerRect().width, 20 + 10 + title);
     f.group->setProperty(u"font", u"default,24,");
-    EXPECT_EQ(f.group->headerRect(), (Rect{10, 0, 20 + 10 + 224, 34}));
+    const int32_t large = measureText(u"Miscellaneous:", defaultFont().withSize(24), 96).width;
+    EXPECT_EQ(f.group->headerRect().width, 20 + 10 + large);
     const Rect header = f.group->headerRect();
     const Size hint = f.group->sizeHint();
     for (const char16_t* name : {u"iconModeItemSize", u"padding", u"minimumSize"}) {
