@@ -17,7 +17,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 constexpr int32_t kWidth = 1920;
 constexpr int32_t kHeight = 1080;
-constexpr int kRuns = 40;
+constexpr int kRuns = 100;
 
 double milliseconds(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();

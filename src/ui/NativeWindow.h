@@ -163,11 +163,12 @@ private:
     float opacity_ = 1.0f;
     WideString className_;
     void* handle_ = nullptr;
-    void* smallIcon_ = nullptr;
-    void* bigIcon_ = nullptr;
+    // Unused where there are no native windows.
+    [[maybe_unused]] void* smallIcon_ = nullptr;
+    [[maybe_unused]] void* bigIcon_ = nullptr;
     Image content_;
     bool noActivate_ = false;
-    bool trackingLeave_ = false;
+    [[maybe_unused]] bool trackingLeave_ = false;
     std::unique_ptr<BackBuffer> backBuffer_;
     MessageHook hook_;
 };

@@ -54,7 +54,9 @@ HDC measuringDcWith(const CachedFont& font) {
 
 LOGFONTW logicalFont(const FontKey& key) {
     LOGFONTW lf{};
-    lf.lfHeight = -key.pixelHeight; // negative: the character height, not the cell
+    // Positive: the height of the whole cell, so that 12 points of the default
+    // font give the usual size of Windows interface text.
+    lf.lfHeight = key.pixelHeight;
     lf.lfWeight = (key.flags & FontBold) ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = (key.flags & FontItalic) ? TRUE : FALSE;
     lf.lfUnderline = (key.flags & FontUnderline) ? TRUE : FALSE;

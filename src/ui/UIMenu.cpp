@@ -272,7 +272,13 @@ void UIMenu::paintItem(UIPainter& painter, int32_t index, const Metrics& m) {
     TextStyle::draw(painter, textRect, item.text, textStyle_.font, foreground, shadow,
                     textStyle_.shadowOffset, AlignLeft | AlignVCenter | TextMnemonic);
     if (!item.shortcut.empty()) {
-        Paint dim = item.enabled ? Paint::solid(theme::kDimText) : textStyle_.disabledForeground;
+        // Quieter than the item's text, but readable on the highlight too.
+        Paint dim = !item.enabled ? textStyle_.disabledForeground
+                    : hovered     ? hoveredForeground_
+                                  : Paint::solid(theme::kDimText);
+        if (hovered && item.enabled) {
+            dim.opacity = 0.8f;
+        }
         TextStyle::draw(painter, textRect, item.shortcut, textStyle_.font, dim, shadow,
                         textStyle_.shadowOffset, AlignRight | AlignVCenter);
     }

@@ -256,7 +256,7 @@ void UIPainter::drawRect(const Rect& r, Color color, int32_t thickness) {
     if (r.isEmpty() || thickness < 1) {
         return;
     }
-    if (thickness * 2 >= r.width || thickness * 2 >= r.height) {
+    if (int64_t(thickness) * 2 >= std::min(r.width, r.height)) {
         fillRect(r, color);
         return;
     }
@@ -268,19 +268,22 @@ void UIPainter::drawRect(const Rect& r, Color color, int32_t thickness) {
 }
 
 void UIPainter::drawLine(Point a, Point b, Color color, int32_t width) {
-    width = std::max(width, 1);
+    width = std::clamp(width, 1, 1 << 16);
     // The thickness is centred on the line, the odd pixel below or right of it.
     const int32_t before = (width - 1) / 2;
-    if (a.y == b.y) {
-        fillRect({std::min(a.x, b.x), a.y - before, std::abs(b.x - a.x) + 1, width}, color);
+    const int64_t dx = std::abs(int64_t(b.x) - a.x), dy = std::abs(int64_t(b.y) - a.y);
+    const Point low{std::min(a.x, b.x), std::min(a.y, b.y)};
+    if (dy == 0) {
+        fillRect({low.x, a.y - before, clampCoordinate(dx + 1), width}, color);
         return;
     }
-    if (a.x == b.x) {
-        fillRect({a.x - before, std::min(a.y, b.y), width, std::abs(b.y - a.y) + 1}, color);
+    if (dx == 0) {
+        fillRect({a.x - before, low.y, width, clampCoordinate(dy + 1)}, color);
         return;
     }
-    const Rect bounds{std::min(a.x, b.x) - width, std::min(a.y, b.y) - width,
-                      std::abs(b.x - a.x) + 2 * width, std::abs(b.y - a.y) + 2 * width};
+    const Rect bounds{clampCoordinate(int64_t(low.x) - width),
+                      clampCoordinate(int64_t(low.y) - width), clampCoordinate(dx + 2 * width),
+                      clampCoordinate(dy + 2 * width)};
     if (toSurface(bounds).isEmpty() ||
         (alphaOf(color) == 0 && (state_.hints & RenderHintBlending))) {
         return;
@@ -288,11 +291,10 @@ void UIPainter::drawLine(Point a, Point b, Color color, int32_t width) {
     // Bresenham; each step of the major axis paints one run across the minor
     // axis, so no pixel is blended twice.
     const uint32_t premultiplied = premultiplyColor(color);
-    const bool xMajor = std::abs(b.x - a.x) >= std::abs(b.y - a.y);
+    const bool xMajor = dx >= dy;
     const Point origin = state_.origin;
-    int64_t dx = std::abs(int64_t(b.x) - a.x), dy = -std::abs(int64_t(b.y) - a.y);
     const int32_t sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
-    int64_t error = dx + dy;
+    int64_t error = dx - dy;
     Point p = a;
     while (true) {
         Rect run = xMajor ? Rect{p.x, p.y - before, 1, width} : Rect{p.x - before, p.y, width, 1};
@@ -304,8 +306,8 @@ void UIPainter::drawLine(Point a, Point b, Color color, int32_t width) {
             return;
         }
         int64_t twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
+        if (twice >= -dy) {
+            error -= dy;
             p.x += sx;
         }
         if (twice <= dx) {
@@ -330,7 +332,7 @@ void UIPainter::paintRounded(const Rect& r, int32_t radius, Color color, int32_t
         return;
     }
     radius = std::min(radius, std::min(r.width, r.height) / 2);
-    const bool fill = thickness == 0 || thickness * 2 >= std::min(r.width, r.height);
+    const bool fill = thickness == 0 || int64_t(thickness) * 2 >= std::min(r.width, r.height);
     if (radius <= 0) {
         fill ? fillRect(r, color) : drawRect(r, color, thickness);
         return;
