@@ -38,9 +38,10 @@ struct ComboFixture {
         Rect r = popup().itemRect(index);
         return Point{r.x + r.width / 2, r.y + r.height / 2};
     }
+    // Declared first: it outlives the window, whose widgets may still report.
+    std::vector<int32_t> changes;
     UIWindow window;
     UIComboBox* box;
-    std::vector<int32_t> changes;
 };
 
 std::vector<WideString> numbered(int count) {
