@@ -77,7 +77,7 @@ void addMenuBar(UIWindow& window, UIBoxLayout& layout, WidgetGallery& gallery) {
 void addToolBar(UIWindow& window, UIBoxLayout& layout, WidgetGallery& gallery) {
     gallery.toolBar = window.add<UIToolBar>();
     gallery.toolBar->setButtonStyle(ToolButtonStyle::TextBesideIcon);
-    gallery.toolBar->addButton(u"Capture", loadPackImage(u"main_capture_full_screen"));
+    gallery.toolBar->addButton(u"Capture");
     UIToolButton* save = gallery.toolBar->addButton(u"Save as");
     UIMenu* saveMenu = save->setMenu(ToolButtonMenuMode::Split);
     saveMenu->addItem(1, u"PNG");
@@ -159,7 +159,7 @@ void addLists(UIBox& column, WidgetGallery& gallery) {
     }
     gallery.detailList->setSelectedIndex(2);
 
-    gallery.expander = addTo<UIExpander>(column, u"More", true);
+    gallery.expander = addTo<UIExpander>(column, u"More", false);
     UIBox& more = *gallery.expander->contents();
     more.setBoxLayout(Direction::Vertical);
     gallery.stack = addTo<UIStack>(more);
