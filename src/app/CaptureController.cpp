@@ -231,7 +231,7 @@ void CaptureController::Grab() {
     FinishCapture();
 }
 
-bool CaptureController::timerModeCountdownEnded(uint32_t serial) {
+bool CaptureController::timerModeCountdownEnded(uint32_t serial, bool counterWasOnScreen) {
     // One grab per countdown: not for a series that was cancelled, nor twice.
     if (!capturing_ || mode_ != CaptureMode::Timer || serial != serial_ ||
         timerService().isRunning(this, kTimerModeGrabTimer)) {
@@ -242,7 +242,8 @@ bool CaptureController::timerModeCountdownEnded(uint32_t serial) {
         system_->showMessage(translate(u"Not enough free disk space.", u"Messages"));
         return false;
     }
-    StartTimer(this, kTimerModeGrabTimer, kTimerModeGrabDelayMs);
+    StartTimer(this, kTimerModeGrabTimer,
+               counterWasOnScreen ? captureDelay_ : kTimerModeGrabDelayMs);
     return true;
 }
 

@@ -76,7 +76,9 @@ public:
     // The timer mode's countdown of capture `serial` reached zero. False when
     // that capture is no longer the timer-mode capture in progress, or when
     // the free-space test fails (the capture is cancelled and the message shown).
-    bool timerModeCountdownEnded(uint32_t serial);
+    // A counter that was just taken off the screen is given the capture delay
+    // to disappear before the grab, as the main window is.
+    bool timerModeCountdownEnded(uint32_t serial, bool counterWasOnScreen);
     void setTimerMode(TimerModeRunner* runner) { timerMode_ = runner; }
     // Changes at every start, so that a late countdown can tell it is stale.
     uint32_t captureSerial() const { return serial_; }

@@ -144,9 +144,9 @@ TEST_F(CaptureControllerTest, TimerModeRepeatsUntilItsSeriesOrTheDiskEnds) {
     EXPECT_EQ(timerMode.started, 1);
     const uint32_t serial = controller->captureSerial();
     for (int shot = 1; shot <= 2; ++shot) {
-        ASSERT_TRUE(controller->timerModeCountdownEnded(serial));
+        ASSERT_TRUE(controller->timerModeCountdownEnded(serial, false));
         // A second end of the same countdown makes no second file.
-        EXPECT_FALSE(controller->timerModeCountdownEnded(serial));
+        EXPECT_FALSE(controller->timerModeCountdownEnded(serial, false));
         expire(CaptureController::kTimerModeGrabTimer);
         EXPECT_EQ(system->saved.size(), static_cast<size_t>(shot));
     }
@@ -159,10 +159,10 @@ TEST_F(CaptureControllerTest, TimerModeRepeatsUntilItsSeriesOrTheDiskEnds) {
     system->onSaveHistory = [&] { ++historySaves; };
     timerMode.repeats = 3;
     controller->StartCapture(CaptureMode::Timer);
-    ASSERT_TRUE(controller->timerModeCountdownEnded(controller->captureSerial()));
+    ASSERT_TRUE(controller->timerModeCountdownEnded(controller->captureSerial(), false));
     expire(CaptureController::kTimerModeGrabTimer);
     system->freeBytes = 1000;
-    EXPECT_FALSE(controller->timerModeCountdownEnded(controller->captureSerial()));
+    EXPECT_FALSE(controller->timerModeCountdownEnded(controller->captureSerial(), false));
     EXPECT_FALSE(running(CaptureController::kTimerModeGrabTimer));
     EXPECT_FALSE(controller->isCapturing());
     EXPECT_EQ(timerMode.halted, 1);
@@ -187,7 +187,7 @@ TEST_F(CaptureControllerTest, LateTimersAndStaleCountdownsGrabNothing) {
     controller->CancelCapture();
     EXPECT_EQ(timerMode.halted, 1);
     controller->StartCapture(CaptureMode::FullScreen);
-    EXPECT_FALSE(controller->timerModeCountdownEnded(cancelled));
+    EXPECT_FALSE(controller->timerModeCountdownEnded(cancelled, false));
     EXPECT_FALSE(running(CaptureController::kTimerModeGrabTimer));
     expire(CaptureController::kFullScreenDelayTimer);
     EXPECT_EQ(system->saved.size(), 1u);
@@ -199,9 +199,9 @@ TEST_F(CaptureControllerTest, LateTimersAndStaleCountdownsGrabNothing) {
     const uint32_t stale = controller->captureSerial();
     controller->CancelCapture();
     controller->StartCapture(CaptureMode::Timer);
-    EXPECT_FALSE(controller->timerModeCountdownEnded(stale));
+    EXPECT_FALSE(controller->timerModeCountdownEnded(stale, false));
     EXPECT_FALSE(running(CaptureController::kTimerModeGrabTimer));
-    EXPECT_TRUE(controller->timerModeCountdownEnded(controller->captureSerial()));
+    EXPECT_TRUE(controller->timerModeCountdownEnded(controller->captureSerial(), false));
     expire(CaptureController::kTimerModeGrabTimer);
     EXPECT_EQ(system->saved.size(), 2u);
 }
