@@ -1,7 +1,6 @@
 #include "app/CounterWindow.h"
 #include "app/FakeCaptureSystem.h"
 #include "app/TimerSeries.h"
-#include "ui/UIPicture.h"
 
 #include <algorithm>
 
@@ -70,28 +69,6 @@ TEST_F(TimerSeriesTest, EachCountdownTicksOnceLessThanItsSecondsThenGrabs) {
     EXPECT_EQ(system->saved.size(), 4u);
 }
 
-TEST_F(TimerSeriesTest, StopDuringACountdownSavesNothingMore) {
-    controller->StartCapture(CaptureMode::Timer);
-    tick();
-    tick();
-    tick();
-    expire(CaptureController::kTimerModeGrabTimer);
-    ASSERT_EQ(system->saved.size(), 1u);
-    tick();
-    counter().stopButton()->click();
-    EXPECT_FALSE(counter().isShown());
-    EXPECT_FALSE(counter().isTicking());
-    EXPECT_FALSE(controller->isCapturing());
-    EXPECT_EQ(series.remainingCaptures(), 0);
-    EXPECT_TRUE(system->mainVisible);
-
-    // A new series starts afresh on the same window.
-    settings.timerModeRepeatCount = 1;
-    controller->StartCapture(CaptureMode::Timer);
-    EXPECT_EQ(counter().secondsText(), u"3");
-    EXPECT_EQ(series.remainingCaptures(), 1);
-}
-
 TEST_F(TimerSeriesTest, CounterStandsAtItsPositionOrOffScreen) {
     settings.timerModeRepeatCount = 1;
     settings.timerModeCounterPosition = 5; // top left
@@ -112,23 +89,6 @@ TEST_F(TimerSeriesTest, CounterStandsAtItsPositionOrOffScreen) {
     tick();
     expire(CaptureController::kTimerModeGrabTimer);
     EXPECT_EQ(system->saved.size(), 1u);
-}
-
-TEST_F(TimerSeriesTest, LowSpaceAtZeroStopsTheSeriesWithTheMessage) {
-    settings.timerModeInterval = 1;
-    settings.timerModeRepeatCount = 3;
-    controller->StartCapture(CaptureMode::Timer);
-    tick();
-    expire(CaptureController::kTimerModeGrabTimer);
-    system->freeBytes = kMinimumFreeBytes;
-    tick();
-    EXPECT_FALSE(running(CaptureController::kTimerModeGrabTimer));
-    EXPECT_FALSE(controller->isCapturing());
-    EXPECT_FALSE(counter().isShown());
-    EXPECT_FALSE(counter().isTicking());
-    EXPECT_EQ(system->messages, std::vector<WideString>{u"Not enough free disk space."});
-    EXPECT_EQ(system->saved.size(), 1u);
-    EXPECT_EQ(ticksHeard(), 0u); // one-second countdowns never tick
 }
 
 } // namespace
