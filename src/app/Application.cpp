@@ -4,6 +4,8 @@
 #include "app/AppHost.h"
 #include "app/CaptureController.h"
 #include "app/Startup.h"
+#include "app/TimerSeries.h"
+#include "capture/Screen.h"
 #include "i18n/Translation.h"
 #include "platform/Files.h"
 #include "settings/SettingKeys.h"
@@ -37,13 +39,19 @@ Application::Application(AppHost& host) : host_(host) {
     windows_ = std::make_unique<WindowController>(*this);
     model_->capture =
         std::make_unique<CaptureController>(makeCaptureSystem(*this), model_->values, *this);
+    model_->timerMode = std::make_unique<TimerSeries>(*model_->capture, model_->values,
+                                                      [] { return os::primaryWorkArea(); });
+    model_->capture->setTimerMode(model_->timerMode.get());
 }
 
 Application::~Application() {
     StopTimer(this, kDeferredStartupTimer);
     StopTimer(this, CaptureController::kHistoryWatchTimer);
     statistics_.reset();
-    // The pipeline reaches the windows through this object: it goes first.
+    // The pipeline reaches the windows through this object: it goes first,
+    // after the series it drives.
+    model_->capture->setTimerMode(nullptr);
+    model_->timerMode.reset();
     model_->capture.reset();
     windows_.reset();
     model_.reset();

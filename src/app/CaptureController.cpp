@@ -77,6 +77,8 @@ void CaptureController::StartCapture(CaptureMode mode) {
     state_.useWorkArea = settings_.fullScreenModeWorkArea;
     selection_ = OverlaySelection{};
     capturing_ = true;
+    savedDuringCapture_ = false;
+    ++serial_;
     system_->hideMainWindow();
     switch (mode) {
     case CaptureMode::FullScreen:
@@ -98,7 +100,10 @@ void CaptureController::OnTimer(int32_t identifier) {
     case kSelectionDelayTimer:
     case kTimerModeGrabTimer:
         StopTimer(this, identifier);
-        Grab();
+        // A late expiry, of a capture that ended or of another mode, grabs nothing.
+        if (capturing_ && grabTimerFitsMode(identifier)) {
+            Grab();
+        }
         break;
     case kOverlayDelayTimer:
         StopTimer(this, identifier);
@@ -106,6 +111,19 @@ void CaptureController::OnTimer(int32_t identifier) {
         break;
     default:
         break;
+    }
+}
+
+bool CaptureController::grabTimerFitsMode(int32_t identifier) const {
+    switch (identifier) {
+    case kFullScreenDelayTimer:
+        return mode_ == CaptureMode::FullScreen;
+    case kSelectionDelayTimer:
+        return mode_ == CaptureMode::Window || mode_ == CaptureMode::Region;
+    case kTimerModeGrabTimer:
+        return mode_ == CaptureMode::Timer;
+    default:
+        return false;
     }
 }
 
@@ -143,10 +161,16 @@ void CaptureController::CancelCapture() {
     StopTimer(this, kOverlayDelayTimer);
     StopTimer(this, kSelectionDelayTimer);
     StopTimer(this, kTimerModeGrabTimer);
+    if (mode_ == CaptureMode::Timer && timerMode_ != nullptr) {
+        timerMode_->halt();
+    }
     state_.frozenScreen = Image();
     state_.dimmedScreen = Image();
     capturing_ = false;
     restoreMainWindow();
+    if (savedDuringCapture_) {
+        system_->saveHistory();
+    }
     StartTimer(&historyWatch_, kHistoryWatchTimer, kHistoryWatchIntervalMs);
 }
 
@@ -199,7 +223,8 @@ void CaptureController::Grab() {
     if (grabForMode() && isUsable(state_.resultImage, state_.resultRect)) {
         info.rect = state_.resultRect;
         playSound(u"shot");
-        system_->saveScreenshot(state_.resultImage, info);
+        savedDuringCapture_ |=
+            system_->saveScreenshot(state_.resultImage, info) == SaveResult::Saved;
     }
     state_.resultImage = Image();
     state_.cursorImage = Image();
@@ -210,16 +235,19 @@ void CaptureController::Grab() {
     FinishCapture();
 }
 
-bool CaptureController::timerModeCountdownEnded() {
-    if (!capturing_) {
+bool CaptureController::timerModeCountdownEnded(uint32_t serial, bool counterWasOnScreen) {
+    // One grab per countdown: not for a series that was cancelled, nor twice.
+    if (!capturing_ || mode_ != CaptureMode::Timer || serial != serial_ ||
+        timerService().isRunning(this, kTimerModeGrabTimer)) {
         return false;
     }
     if (!hasEnoughFreeSpace(settings_.outputFolder, *system_)) {
+        CancelCapture();
         system_->showMessage(translate(u"Not enough free disk space.", u"Messages"));
-        FinishCapture();
         return false;
     }
-    StartTimer(this, kTimerModeGrabTimer, kTimerModeGrabDelayMs);
+    StartTimer(this, kTimerModeGrabTimer,
+               counterWasOnScreen ? captureDelay_ : kTimerModeGrabDelayMs);
     return true;
 }
 

@@ -41,9 +41,12 @@ enum class OverlayResult : int32_t { Accept = 1, Cancel = 2 };
 class TimerModeRunner {
 public:
     virtual ~TimerModeRunner() = default;
+    // A series for the capture that has just started (captureSerial()).
     virtual void start() = 0;
     virtual bool hasRepeatsLeft() const = 0;
     virtual void scheduleNextCountdown() = 0;
+    // The capture was cancelled: stop counting and hide, without calling back.
+    virtual void halt() = 0;
 };
 
 class CaptureController : public TimerOwner {
@@ -70,10 +73,17 @@ public:
     void CancelCapture();
     void OnTimer(int32_t identifier) override;
 
-    // The timer mode's countdown reached zero: false (and the message shown,
-    // the capture ended) when the free-space test fails.
-    bool timerModeCountdownEnded();
+    // The timer mode's countdown of capture `serial` reached zero. False when
+    // that capture is no longer the timer-mode capture in progress, or when
+    // the free-space test fails (the capture is cancelled and the message shown).
+    // A counter that was just taken off the screen is given the capture delay
+    // to disappear before the grab, as the main window is.
+    bool timerModeCountdownEnded(uint32_t serial, bool counterWasOnScreen);
     void setTimerMode(TimerModeRunner* runner) { timerMode_ = runner; }
+    // Changes at every start, so that a late countdown can tell it is stale.
+    uint32_t captureSerial() const { return serial_; }
+    // Plays data\sounds\<name>.wav when sounds are on.
+    void playSound(WideStringView name);
 
     bool isCapturing() const { return capturing_; }
     CaptureMode mode() const { return mode_; }
@@ -89,7 +99,8 @@ private:
     bool grabForMode();
     void FinishCapture();
     void restoreMainWindow();
-    void playSound(WideStringView name);
+    // The mode whose grab the timer `identifier` leads to.
+    bool grabTimerFitsMode(int32_t identifier) const;
 
     std::unique_ptr<CaptureSystem> system_;
     const SettingsValues& settings_;
@@ -97,6 +108,10 @@ private:
     TimerModeRunner* timerMode_ = nullptr;
     bool capturing_ = false;
     bool mainWasHidden_ = false;
+    // A screenshot of this capture was saved: a cancelled series still
+    // writes the history of the files it made.
+    bool savedDuringCapture_ = false;
+    uint32_t serial_ = 0;
     CaptureMode mode_ = CaptureMode::FullScreen;
     int32_t captureDelay_ = kMinCaptureDelayMs;
     bool playSound_ = true;

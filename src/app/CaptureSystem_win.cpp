@@ -3,6 +3,7 @@
 #include "app/CaptureController.h"
 #include "app/CaptureSaveHost.h"
 #include "app/CaptureSystem.h"
+#include "app/TestSeams.h"
 #include "capture/ScreenCapture.h"
 #include "capture/WindowCapture_win.h"
 #include "capture/WindowIcon_win.h"
@@ -87,7 +88,7 @@ public:
 
     uint32_t logicalDrives() override { return ::GetLogicalDrives(); }
     bool freeDiskSpace(WideStringView root, uint64_t& bytes) override {
-        return os::freeDiskSpace(root, bytes);
+        return simulatedFreeSpace(bytes) || os::freeDiskSpace(root, bytes);
     }
 
     Rect virtualScreen() override { return os::virtualScreenRect(); }
@@ -116,7 +117,10 @@ public:
 
     WideString programFolder() override { return application_.host().executableFolder(); }
     bool fileExists(WideStringView path) override { return os::fileExists(path); }
-    void playSound(WideStringView path) override { os::playSoundFile(path); }
+    void playSound(WideStringView path) override {
+        logSoundForTests(path);
+        os::playSoundFile(path);
+    }
 
     SaveResult saveScreenshot(const Image& image, const CaptureInfo& capture) override {
         return fw::saveScreenshot(image, capture, saveHost_);

@@ -1,6 +1,7 @@
 #include "settings/SettingsModel.h"
 
 #include "app/CaptureController.h"
+#include "capture/TimerMode.h"
 #include "platform/Files.h"
 #include "platform/KnownFolders.h"
 #include "platform/Registry.h"
@@ -133,12 +134,19 @@ void SettingsModel::loadGeneral(const SettingsStore& store) {
         std::clamp(readInt32(store, keys::kRegionModeMagnifierZoom, 10), 0, 30);
     v.regionModeMagnifierSize =
         std::clamp(readInt32(store, keys::kRegionModeMagnifierSize, 1), 0, 2);
-    v.timerModeInterval = readInt32(store, keys::kTimerModeInterval, 5);
-    v.timerModeIntervalType = readInt32(store, keys::kTimerModeIntervalType, 0);
-    v.timerModeRepeatCount = readInt32(store, keys::kTimerModeRepeatCount, 1);
+    // An interval below 1 would pass zero without ever capturing; every timer
+    // value is kept to what the timer options can show and write back.
+    const TimerModeSettings timer =
+        sanitized(TimerModeSettings{readInt32(store, keys::kTimerModeInterval, 5),
+                                    readInt32(store, keys::kTimerModeIntervalType, 0),
+                                    readInt32(store, keys::kTimerModeRepeatCount, 1),
+                                    readInt32(store, keys::kTimerModeCounterPosition, 10)});
+    v.timerModeInterval = timer.interval;
+    v.timerModeIntervalType = timer.intervalType;
+    v.timerModeRepeatCount = timer.repeatCount;
     v.timerModeTickingSound = readBool(store, keys::kTimerModeTickingSound, true);
     v.timerModeShowCounter = readBool(store, keys::kTimerModeShowCounter, true);
-    v.timerModeCounterPosition = readInt32(store, keys::kTimerModeCounterPosition, 10);
+    v.timerModeCounterPosition = timer.counterPosition;
 }
 
 void SettingsModel::writeSettings(SettingsStore& store) const {

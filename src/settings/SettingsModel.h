@@ -13,6 +13,7 @@
 namespace fw {
 
 class CaptureController;
+class TimerModeRunner;
 
 // What loading the settings needs from the system, replaceable in tests.
 struct SettingsEnvironment {
@@ -88,8 +89,10 @@ public:
     NamePattern namePattern;
     // Set by the application once its windows exist.
     std::unique_ptr<CaptureController> capture;
+    // The timer mode's series, which the capture controller drives.
+    std::unique_ptr<TimerModeRunner> timerMode;
     ScreenshotHistory history;
-    // The timer-mode state and statistics schedule join the model here.
+    // The statistics schedule joins the model here.
 
 private:
     void loadStatistics(SettingsStore& store);

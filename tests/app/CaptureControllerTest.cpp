@@ -1,85 +1,12 @@
-#include "app/CaptureController.h"
-#include "settings/SettingsModel.h"
+#include "app/FakeCaptureSystem.h"
 #include "ui/NativeDialogs.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace fw {
 namespace {
 
-class FakeSystem : public CaptureSystem {
-public:
-    int32_t windows = 1;
-    bool mainVisible = true;
-    uint32_t drives = 1u << 2; // C:
-    uint64_t freeBytes = 1ull << 40;
-    int32_t monitors = 1;
-    Rect work{0, 0, 8, 5};
-    bool overlay = true;
-    bool soundFileExists = true;
-    std::vector<WideString> messages;
-    std::vector<WideString> sounds;
-    std::vector<Image> saved;
-    std::vector<Point> cursorMoves;
-
-    int32_t openWindowCount() override { return windows; }
-    bool isMainWindowVisible() override { return mainVisible; }
-    void showMainWindow() override { mainVisible = true; }
-    void hideMainWindow() override { mainVisible = false; }
-    void showMessage(WideStringView text) override { messages.emplace_back(text); }
-    uint32_t logicalDrives() override { return drives; }
-    bool freeDiskSpace(WideStringView root, uint64_t& bytes) override {
-        bytes = freeBytes;
-        return root == u"C:\\";
-    }
-    Rect virtualScreen() override { return Rect{0, 0, 8, 6}; }
-    int32_t monitorCount() override { return monitors; }
-    Rect primaryWorkArea() override { return work; }
-    Image grabVirtualScreen() override { return Image(true, 8, 6); }
-    Image grabWindow(void*, const Rect& r) override { return Image(true, r.width, r.height); }
-    void captureCursor(CaptureState&) override {}
-    Point cursorPosition() override { return Point{3, 4}; }
-    void moveCursor(Point position) override { cursorMoves.push_back(position); }
-    void pause(int32_t) override {}
-    bool showOverlay(CaptureState&) override { return overlay; }
-    void hideOverlay() override {}
-    WideString programFolder() override { return u"C:\\Program"; }
-    bool fileExists(WideStringView) override { return soundFileExists; }
-    void playSound(WideStringView path) override { sounds.emplace_back(path); }
-    SaveResult saveScreenshot(const Image& image, const CaptureInfo&) override {
-        saved.push_back(image);
-        return SaveResult::Saved;
-    }
-    void saveHistory() override {}
-};
-
-class HistoryWatch : public TimerOwner {
-    void OnTimer(int32_t) override {}
-};
-
-class CaptureControllerTest : public ::testing::Test {
-protected:
-    CaptureControllerTest() {
-        auto owned = std::make_unique<FakeSystem>();
-        system = owned.get();
-        settings.outputFolder = u"c:\\Shots";
-        controller = std::make_unique<CaptureController>(std::move(owned), settings, watch);
-    }
-    bool running(int32_t timer) { return timerService().isRunning(controller.get(), timer); }
-    // Lets a running timer expire, as the message loop would.
-    void expire(int32_t timer) {
-        ASSERT_TRUE(running(timer)) << timer;
-        controller->OnTimer(timer);
-        EXPECT_FALSE(running(timer)) << timer;
-    }
-
-    SettingsValues settings;
-    HistoryWatch watch;
-    FakeSystem* system = nullptr;
-    std::unique_ptr<CaptureController> controller;
-};
+using CaptureControllerTest = CaptureFixture;
 
 TEST_F(CaptureControllerTest, FullScreenWaitsTheClampedDelayOnATimerAndSavesOnce) {
     for (auto [configured, used] : {std::pair{0, 200}, {50, 200}, {5000, 1000}, {700, 700}}) {
@@ -198,12 +125,14 @@ public:
     int started = 0;
     int repeats = 1;
     int scheduled = 0;
+    int halted = 0;
     void start() override { ++started; }
     bool hasRepeatsLeft() const override { return repeats > 0; }
     void scheduleNextCountdown() override {
         ++scheduled;
         --repeats;
     }
+    void halt() override { ++halted; }
 };
 
 TEST_F(CaptureControllerTest, TimerModeRepeatsUntilItsSeriesOrTheDiskEnds) {
@@ -213,21 +142,68 @@ TEST_F(CaptureControllerTest, TimerModeRepeatsUntilItsSeriesOrTheDiskEnds) {
     controller->setTimerMode(&timerMode);
     controller->StartCapture(CaptureMode::Timer);
     EXPECT_EQ(timerMode.started, 1);
+    const uint32_t serial = controller->captureSerial();
     for (int shot = 1; shot <= 2; ++shot) {
-        ASSERT_TRUE(controller->timerModeCountdownEnded());
+        ASSERT_TRUE(controller->timerModeCountdownEnded(serial, false));
+        // A second end of the same countdown makes no second file.
+        EXPECT_FALSE(controller->timerModeCountdownEnded(serial, false));
         expire(CaptureController::kTimerModeGrabTimer);
         EXPECT_EQ(system->saved.size(), static_cast<size_t>(shot));
     }
     EXPECT_EQ(timerMode.scheduled, 1);
     EXPECT_FALSE(controller->isCapturing());
 
+    // Low space at the second countdown: the series is halted, its first file
+    // stays and is written to the history, the message follows.
+    int historySaves = 0;
+    system->onSaveHistory = [&] { ++historySaves; };
     timerMode.repeats = 3;
     controller->StartCapture(CaptureMode::Timer);
+    ASSERT_TRUE(controller->timerModeCountdownEnded(controller->captureSerial(), false));
+    expire(CaptureController::kTimerModeGrabTimer);
     system->freeBytes = 1000;
-    EXPECT_FALSE(controller->timerModeCountdownEnded());
+    EXPECT_FALSE(controller->timerModeCountdownEnded(controller->captureSerial(), false));
     EXPECT_FALSE(running(CaptureController::kTimerModeGrabTimer));
     EXPECT_FALSE(controller->isCapturing());
+    EXPECT_EQ(timerMode.halted, 1);
+    EXPECT_EQ(historySaves, 1);
+    EXPECT_EQ(system->saved.size(), 3u);
     EXPECT_EQ(system->messages.size(), 1u);
+    EXPECT_TRUE(system->mainVisible);
+}
+
+TEST_F(CaptureControllerTest, LateTimersAndStaleCountdownsGrabNothing) {
+    FakeTimerMode timerMode;
+    controller->setTimerMode(&timerMode);
+    // A delay expiring with no capture in progress.
+    controller->OnTimer(CaptureController::kFullScreenDelayTimer);
+    controller->OnTimer(CaptureController::kTimerModeGrabTimer);
+    EXPECT_TRUE(system->saved.empty());
+
+    // Cancelled during its countdown, then PrintScreen: exactly one file, even
+    // when the old countdown ends during the new capture's delay.
+    controller->StartCapture(CaptureMode::Timer);
+    const uint32_t cancelled = controller->captureSerial();
+    controller->CancelCapture();
+    EXPECT_EQ(timerMode.halted, 1);
+    controller->StartCapture(CaptureMode::FullScreen);
+    EXPECT_FALSE(controller->timerModeCountdownEnded(cancelled, false));
+    EXPECT_FALSE(running(CaptureController::kTimerModeGrabTimer));
+    expire(CaptureController::kFullScreenDelayTimer);
+    EXPECT_EQ(system->saved.size(), 1u);
+    EXPECT_EQ(timerMode.halted, 1); // a full-screen end halts no series
+
+    // A stale countdown end after a new timer capture started grabs nothing;
+    // the new one's own does.
+    controller->StartCapture(CaptureMode::Timer);
+    const uint32_t stale = controller->captureSerial();
+    controller->CancelCapture();
+    controller->StartCapture(CaptureMode::Timer);
+    EXPECT_FALSE(controller->timerModeCountdownEnded(stale, false));
+    EXPECT_FALSE(running(CaptureController::kTimerModeGrabTimer));
+    EXPECT_TRUE(controller->timerModeCountdownEnded(controller->captureSerial(), false));
+    expire(CaptureController::kTimerModeGrabTimer);
+    EXPECT_EQ(system->saved.size(), 2u);
 }
 
 } // namespace

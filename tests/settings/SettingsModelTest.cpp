@@ -91,7 +91,15 @@ TEST_F(SettingsModelTest, EveryNumberIsClampedOnLoad) {
         {keys::kRegionModeMagnifierSize, u"3", 2, &V::regionModeMagnifierSize},
         {keys::kRegionModeMagnifierZoom, u"31", 30, &V::regionModeMagnifierZoom},
         {keys::kRegionModeMagnifierZoom, u"-2", 0, &V::regionModeMagnifierZoom},
-        {keys::kTimerModeInterval, u"-7", -7, &V::timerModeInterval},
+        {keys::kTimerModeInterval, u"-7", 1, &V::timerModeInterval},
+        {keys::kTimerModeInterval, u"0", 1, &V::timerModeInterval},
+        {keys::kTimerModeInterval, u"101", 100, &V::timerModeInterval},
+        {keys::kTimerModeIntervalType, u"1", 1, &V::timerModeIntervalType},
+        {keys::kTimerModeIntervalType, u"2", 0, &V::timerModeIntervalType},
+        {keys::kTimerModeRepeatCount, u"0", 1, &V::timerModeRepeatCount},
+        {keys::kTimerModeRepeatCount, u"500", 100, &V::timerModeRepeatCount},
+        {keys::kTimerModeCounterPosition, u"48", 48, &V::timerModeCounterPosition},
+        {keys::kTimerModeCounterPosition, u"7", 10, &V::timerModeCounterPosition},
     };
     for (const ClampCase& c : cases) {
         SettingsModel model = loadWith(c.key, c.stored);
