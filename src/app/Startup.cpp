@@ -2,6 +2,10 @@
 
 namespace fw {
 
+WideString programVersion() {
+    return u"1.0.0";
+}
+
 WideString userAgent() {
     return u"Framewing/1.0";
 }

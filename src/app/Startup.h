@@ -5,6 +5,8 @@
 
 namespace fw {
 
+// The program's version, as the About window shows it.
+WideString programVersion();
 // The user agent of the usage report: the program and its version, nothing else.
 WideString userAgent();
 
