@@ -3,6 +3,8 @@
 // the constructor. Only *_win.cpp files include this header.
 #include "platform/Win32.h"
 
+#include <imm.h>
+
 #include <utility>
 
 namespace fw {
@@ -176,6 +178,29 @@ public:
 private:
     HGLOBAL memory_;
     void* data_;
+};
+
+// A window's input context, obtained with ImmGetContext and released with
+// ImmReleaseContext.
+class InputContext {
+public:
+    explicit InputContext(HWND window) : window_(window), context_(::ImmGetContext(window)) {}
+    InputContext(const InputContext&) = delete;
+    InputContext& operator=(const InputContext&) = delete;
+    InputContext(InputContext&& other) noexcept
+        : window_(other.window_), context_(std::exchange(other.context_, nullptr)) {}
+    InputContext& operator=(InputContext&&) = delete;
+    ~InputContext() {
+        if (context_) {
+            ::ImmReleaseContext(window_, context_);
+        }
+    }
+    HIMC get() const { return context_; }
+    explicit operator bool() const { return context_ != nullptr; }
+
+private:
+    HWND window_;
+    HIMC context_;
 };
 
 } // namespace fw

@@ -17,6 +17,8 @@ public:
     uint32_t modifiers() const { return modifiers_; }
     // The value to store; 0 while no key is set, since modifiers alone are no hotkey.
     int64_t value() const { return key_ == 0 ? 0 : hotkeyValue(key_, modifiers_); }
+    // The last combination was finished by a release; the next press starts anew.
+    bool isComplete() const { return complete_; }
 
     void keyPress(uint32_t key);
     void keyRelease(uint32_t key);

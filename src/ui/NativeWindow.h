@@ -169,6 +169,8 @@ private:
     Image content_;
     bool noActivate_ = false;
     [[maybe_unused]] bool trackingLeave_ = false;
+    // The client used the last system key (a key with Alt).
+    [[maybe_unused]] bool sysKeyUsed_ = false;
     std::unique_ptr<BackBuffer> backBuffer_;
     MessageHook hook_;
 };

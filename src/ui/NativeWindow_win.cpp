@@ -520,12 +520,24 @@ intptr_t NativeWindow::handleMessage(uint32_t message, uintptr_t wParam, intptr_
     case WM_SYSKEYUP: {
         const bool down = message == WM_KEYDOWN || message == WM_SYSKEYDOWN;
         const bool repeat = down && (lParam & 0x40000000) != 0;
-        if (client_ &&
-            client_->onNativeKey(down, static_cast<uint32_t>(wParam), keyModifiers(), repeat)) {
+        const bool used = client_ && client_->onNativeKey(down, static_cast<uint32_t>(wParam),
+                                                          keyModifiers(), repeat);
+        if (message == WM_SYSKEYDOWN) {
+            sysKeyUsed_ = used;
+        }
+        if (used) {
             return 0;
         }
         break;
     }
+    case WM_SYSCHAR:
+        // The character of an Alt chord the toolkit used (an accelerator,
+        // Alt+Down) is no menu key: Windows would enter its menu mode for it
+        // and take the mouse from an open pop-up.
+        if (sysKeyUsed_) {
+            return 0;
+        }
+        break;
     case WM_CHAR:
         if (client_) {
             client_->onNativeChar(static_cast<char16_t>(wParam), keyModifiers());

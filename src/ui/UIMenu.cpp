@@ -355,6 +355,7 @@ void UIMenu::openAt(const Rect& screenRect, UIWindow* owner) {
     setOwnerWindow(owner);
     hovered_ = -1;
     chosen_ = -1;
+    lastMouse_ = os::cursorPosition();
     setScreenRect(screenRect);
     open_ = true;
     showNoActivate();
@@ -597,6 +598,14 @@ bool UIMenu::onWindowMouse(NativeMouseKind kind, Point position, uint32_t, uint3
         return true;
     }
     Point screen = nativeWindow().exists() ? nativeWindow().clientToScreen(position) : position;
+    if (kind == NativeMouseKind::Move) {
+        // Windows repeats the mouse position when a window appears under it or
+        // takes the mouse: only a real move takes the keyboard's highlight.
+        if (screen == lastMouse_) {
+            return true;
+        }
+        lastMouse_ = screen;
+    }
     UIMenu* target = nullptr;
     for (UIMenu* menu = deepestOpen(); menu; menu = menu->parentMenu_) {
         Rect area = menu->nativeWindow().exists() ? menu->screenRect() : menu->rect();

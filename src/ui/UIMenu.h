@@ -132,6 +132,8 @@ private:
     bool open_ = false;
     size_t loopDepth_ = 0;
     int32_t chosen_ = -1;
+    // Where the mouse was last seen (screen).
+    Point lastMouse_;
 };
 
 } // namespace fw

@@ -99,6 +99,8 @@ std::vector<UIWidget*> UIWidget::findByClass(WideStringView className) {
 void UIWidget::setGeometry(const Rect& r) {
     const bool resized = r.width != geometry_.width || r.height != geometry_.height;
     if (r == geometry_) {
+        // Its children may want other sizes even when its own stays the same.
+        relayout();
         return;
     }
     if (!isWindow()) {

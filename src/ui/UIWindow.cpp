@@ -609,6 +609,9 @@ void UIWindow::dispatchMouse(NativeMouseKind kind, Point position, uint32_t butt
 
 void UIWindow::dispatchWheel(Point position, int32_t delta, bool vertical, uint32_t modifiers) {
     toolTipDismiss();
+    if (onWindowWheel(position, delta, vertical, modifiers)) {
+        return;
+    }
     if (popup_) {
         popup_->dispatchWheel(position, delta, vertical, modifiers);
         return;
@@ -634,6 +637,24 @@ void UIWindow::dispatchMouseLeave() {
 }
 
 bool UIWindow::dispatchKey(bool down, uint32_t key, uint32_t modifiers, bool autoRepeat) {
+    if (key == KeyAlt && down && !autoRepeat) {
+        altChordUsed_ = false;
+    }
+    const bool used = routeKey(down, key, modifiers, autoRepeat);
+    if (down && used && key != KeyAlt && (modifiers & ModifierAlt)) {
+        altChordUsed_ = true;
+    }
+    if (!down && key == KeyAlt && altChordUsed_) {
+        // Windows takes an Alt released after a chord it did not see for a lone
+        // Alt and opens the window menu: after a chord the toolkit used, the
+        // release counts as used too.
+        altChordUsed_ = false;
+        return true;
+    }
+    return used;
+}
+
+bool UIWindow::routeKey(bool down, uint32_t key, uint32_t modifiers, bool autoRepeat) {
     if (popup_) {
         return popup_->dispatchKey(down, key, modifiers, autoRepeat);
     }
@@ -651,13 +672,18 @@ bool UIWindow::dispatchKey(bool down, uint32_t key, uint32_t modifiers, bool aut
             focus_->update();
         }
     }
+    bool used = false;
     for (UIWidget* w = focus_ ? focus_ : this; w; w = w->parent()) {
         if (w->isEnabled() && (down ? w->onKeyPress(event) : w->onKeyRelease(event))) {
-            return true;
+            used = true;
+            break;
         }
         if (w == this) {
             break;
         }
+    }
+    if (offerToKeyHandlers(down, event, used) || used) {
+        return true;
     }
     if (!down) {
         return false;
@@ -693,7 +719,34 @@ void UIWindow::dispatchChar(char16_t character, uint32_t modifiers) {
     }
 }
 
+void UIWindow::addKeyHandler(UIWidget* owner, KeyHandler handler) {
+    keyHandlers_.emplace_back(owner, std::move(handler));
+}
+
+void UIWindow::removeKeyHandlers(UIWidget* owner) {
+    std::erase_if(keyHandlers_, [owner](const auto& entry) { return entry.first == owner; });
+}
+
+bool UIWindow::offerToKeyHandlers(bool down, const KeyEvent& event, bool used) {
+    // A copy: a handler may open or close windows and add or remove handlers.
+    auto handlers = keyHandlers_;
+    for (const auto& [owner, handler] : handlers) {
+        const bool present =
+            std::any_of(keyHandlers_.begin(), keyHandlers_.end(),
+                        [owner = owner](const auto& entry) { return entry.first == owner; });
+        if (present && owner->isVisible() && owner->isEnabled() && handler(down, event, used) &&
+            !used) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool UIWindow::onWindowKey(const KeyEvent&) {
+    return false;
+}
+
+bool UIWindow::onWindowWheel(Point, int32_t, bool, uint32_t) {
     return false;
 }
 
@@ -718,6 +771,7 @@ void UIWindow::widgetGoing(UIWidget* widget) {
     if (within(grabber_)) {
         releaseGrab();
     }
+    std::erase_if(keyHandlers_, [&within](const auto& entry) { return within(entry.first); });
     toolTipWidgetGoing(widget);
 }
 

@@ -81,6 +81,15 @@ public:
     void setDefaultAction(std::function<void()> action) { defaultAction_ = std::move(action); }
     virtual bool onEscape();
 
+    // Handlers that see every key after the focus chain (a menu bar's Alt, F10
+    // and accelerators) while their owner is visible and enabled: `used` tells
+    // that a widget used the key already, so the handler only watches; else it
+    // returns true when it used the key. An owner that goes away takes its
+    // handler with it.
+    using KeyHandler = std::function<bool(bool down, const KeyEvent& event, bool used)>;
+    void addKeyHandler(UIWidget* owner, KeyHandler handler);
+    void removeKeyHandlers(UIWidget* owner);
+
     UIWidget* hoveredWidget() const { return hovered_; }
     UIWidget* mouseGrabber() const { return grabber_; }
     // A popup (menu) that takes this window's keys and closes on a click
@@ -133,6 +142,9 @@ protected:
     // A chance to see mouse input before any widget; true when it was used.
     virtual bool onWindowMouse(NativeMouseKind kind, Point position, uint32_t button,
                                uint32_t buttons);
+    // A chance to see the wheel before any widget (a pop-up list scrolls
+    // wherever the mouse is); true when it was used.
+    virtual bool onWindowWheel(Point position, int32_t delta, bool vertical, uint32_t modifiers);
     // The window lost the mouse it held (another window took it).
     virtual void onCaptureLostByWindow();
     virtual void onActivated(bool active);
@@ -169,6 +181,8 @@ private:
     void deliverMouse(NativeMouseKind kind, UIWidget* target, Point position, uint32_t button,
                       uint32_t buttons, uint32_t modifiers);
     bool isDoubleClick(Point position, uint32_t button, uint32_t time);
+    bool routeKey(bool down, uint32_t key, uint32_t modifiers, bool autoRepeat);
+    bool offerToKeyHandlers(bool down, const KeyEvent& event, bool used);
 
     NativeWindow native_;
     UIWindow* owner_ = nullptr;
@@ -179,12 +193,15 @@ private:
     bool layeredRefreshPending_ = false;
     bool active_ = false;
     bool focusCues_ = false;
+    // A key went down with Alt and was used since Alt went down.
+    bool altChordUsed_ = false;
     size_t modalDepth_ = 0;
     UIWidget* focus_ = nullptr;
     UIWidget* hovered_ = nullptr;
     UIWidget* grabber_ = nullptr;
     UIWindow* popup_ = nullptr;
     std::function<void()> defaultAction_;
+    std::vector<std::pair<UIWidget*, KeyHandler>> keyHandlers_;
     // The last press, for double clicks.
     uint32_t lastPressTime_ = 0;
     uint32_t lastPressButton_ = 0;
