@@ -27,7 +27,7 @@ Application* application() {
 
 Application::Application(AppHost& host) : host_(host) {
     publishedApplication = this;
-    product_ = ProductInfo{host.instanceName(), host.aboutName(),   host.aboutName2(),
+    product_ = ProductInfo{host.instanceName(), host.aboutName(), host.aboutName2(),
                            host.makerName(),    programVersion(), host.executablePath()};
     defaults_ = standardDefaults();
     settings_ = std::make_unique<SettingsStore>(u"config.dat", host.instanceName());

@@ -6,7 +6,8 @@
 
 namespace fw {
 
-inline constexpr WideStringView kStartupRunKey = u"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr WideStringView kStartupRunKey =
+    u"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // "\"<executablePath>\" -autorun"
 WideString startupEntryData(WideStringView executablePath);

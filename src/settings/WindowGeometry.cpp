@@ -27,8 +27,8 @@ WideString windowGeometryKey(WideStringView name, WideStringView part) {
     return u"windows/window" + WideString(name) + WideString(part);
 }
 
-bool SaveWindowGeometry(SettingsStore& store, WideStringView name, const Rect& frame,
-                        bool withSize, const Rect& virtualScreen) {
+bool SaveWindowGeometry(SettingsStore& store, WideStringView name, const Rect& frame, bool withSize,
+                        const Rect& virtualScreen) {
     if (!virtualScreen.contains(frame.x, frame.y)) {
         return false;
     }
@@ -68,8 +68,8 @@ Rect RestoreWindowGeometry(const SettingsStore& store, WideStringView name, bool
 }
 
 Rect placeOnPrimary(Size size, const Rect& workArea) {
-    const int32_t x = size.width > workArea.width ? workArea.x
-                                                  : workArea.x + (workArea.width - size.width) / 2;
+    const int32_t x =
+        size.width > workArea.width ? workArea.x : workArea.x + (workArea.width - size.width) / 2;
     const int32_t y = size.height > workArea.height
                           ? workArea.y
                           : workArea.y + (workArea.height - size.height) / 2;

@@ -29,8 +29,8 @@ WideString windowGeometryKey(WideStringView name, WideStringView part);
 // top-left corner lies off the virtual screen, where a minimized window or one
 // on a monitor being detached would be: the keys then keep the last good
 // place. True when the keys were written.
-bool SaveWindowGeometry(SettingsStore& store, WideStringView name, const Rect& frame,
-                        bool withSize, const Rect& virtualScreen);
+bool SaveWindowGeometry(SettingsStore& store, WideStringView name, const Rect& frame, bool withSize,
+                        const Rect& virtualScreen);
 
 // The frame rectangle for window `name`: the stored size (with `withSize`; at
 // least `minimum`) or the window's `current` size, at the stored position when

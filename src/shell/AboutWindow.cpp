@@ -36,8 +36,7 @@ private:
 
 } // namespace
 
-AboutWindow::AboutWindow(const ProductInfo& product, UIWindow* owner)
-    : UIWindow(u"UIWindow") {
+AboutWindow::AboutWindow(const ProductInfo& product, UIWindow* owner) : UIWindow(u"UIWindow") {
     setName(u"about");
     setOwnerWindow(owner);
     setWindowFlags(WindowSystemMenu);
@@ -62,7 +61,8 @@ AboutWindow::AboutWindow(const ProductInfo& product, UIWindow* owner)
         column->addWidget(longName);
     }
     column->addSpacing(8);
-    column->addWidget(add<UILabel>(fillPlaceholder(translate(u"Version ^", kGroup), product.version)));
+    column->addWidget(
+        add<UILabel>(fillPlaceholder(translate(u"Version ^", kGroup), product.version)));
     column->addWidget(add<UILabel>(u"\u00A9 " + product.makerName));
     column->addSpacing(4);
     link_ = add<UILink>(translate(u"Home page...", kGroup));

@@ -152,7 +152,8 @@ void MainWindow::buildCapturePanel(UIWidget& panel) {
     UIBoxLayout* second = toggles->addRow();
     first->setSpacing(2);
     second->setSpacing(2);
-    controls_.cursorToggle = pictureButton(panel, u"cursorToggle", u"mode_options_include_cursor", 3);
+    controls_.cursorToggle =
+        pictureButton(panel, u"cursorToggle", u"mode_options_include_cursor", 3);
     controls_.clipboardToggle =
         pictureButton(panel, u"clipboardToggle", u"mode_options_auto_clipboard", 3);
     controls_.formatToggle = pictureButton(panel, u"formatToggle", u"mode_options_format_png", 3);

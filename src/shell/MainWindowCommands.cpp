@@ -24,7 +24,6 @@ namespace fw {
 namespace {
 
 constexpr WideStringView kListMenu = u"MainWindow/ScreenshotListMenu";
-constexpr WideStringView kDialogs = u"StandartDialogs";
 
 // The list menu's entries.
 enum ListCommand : int32_t {
@@ -48,6 +47,34 @@ constexpr WideStringView kPrintScreenNoticeKey = u"notices/printScreenTaken";
 
 } // namespace
 
+// The save-as step's needs, met by the window's settings and actions.
+class MainWindowController::SaveAsThroughWindow : public SaveAsHost {
+public:
+    explicit SaveAsThroughWindow(MainWindowController& controller) : c_(controller) {}
+    WideString lastSaveAsFolder() const override {
+        return c_.host_.settings().get(keys::kLastSaveAsPath, SettingValue::text(u"")).toText();
+    }
+    void setLastSaveAsFolder(WideStringView folder) override {
+        c_.host_.settings().set(keys::kLastSaveAsPath, SettingValue::text(WideString(folder)));
+    }
+    WideString desktopFolder() const override { return c_.system_.actions->desktopFolder(); }
+    int32_t outputFormat() const override { return c_.host_.model().values.outputFileFormat; }
+    bool runSaveDialog(const SaveDialogRequest& request, SaveDialogAnswer& answer) override {
+        return c_.system_.actions->chooseSavePath(request, c_.windowHandle(), answer);
+    }
+    void showMessage(WideStringView text) override {
+        showMessageBox(c_.window_.get(), c_.host_.product().aboutName, WideString(text),
+                       MessageBoxOk, MessageIcon::Warning);
+    }
+    Image readImage(WideStringView path) override { return c_.system_.actions->loadImage(path); }
+    bool writeImage(WideStringView path, const Image& image) override {
+        return c_.system_.actions->saveImage(path, image);
+    }
+
+private:
+    MainWindowController& c_;
+};
+
 // --- Commands on the current screenshot ---
 
 void MainWindowController::saveCurrentAs() {
@@ -55,41 +82,10 @@ void MainWindowController::saveCurrentAs() {
     if (!entry) {
         return;
     }
-    ScreenshotActions& actions = *system_.actions;
-    SettingsStore& settings = host_.settings();
-    SaveDialogRequest request;
-    request.title = translate(u"Save screenshot", kDialogs);
-    request.folder = settings.get(keys::kLastSaveAsPath, SettingValue::text(u"")).toText();
-    if (!actions.folderExists(request.folder)) {
-        request.folder = actions.desktopFolder();
-    }
-    request.fileName = entry->location.name;
-    request.filters = {{translate(u"BMP - Windows Bitmap", kDialogs), u"*.bmp"},
-                       {translate(u"PNG - Portable Network Graphics", kDialogs), u"*.png"},
-                       {translate(u"JPEG - JPEG Format", kDialogs), u"*.jpg;*.jpeg"}};
-    request.filter = std::clamp(host_.model().values.outputFileFormat, 0, 2);
-    request.owner = windowHandle();
-    const WideString source = entry->location.path();
-    SaveDialogResult chosen;
-    if (!actions.chooseSavePath(request, chosen)) {
-        return;
-    }
-    const WideString target = saveAsTarget(chosen.path, chosen.filter);
-    // The dialog asked about the name as typed; the extension added since
-    // may name another file, which is not replaced without asking.
-    if (target != chosen.path && actions.fileExists(target) &&
-        showMessageBox(window_.get(), host_.product().aboutName,
-                       fillPlaceholder(translate(u"^ already exists.|Do you want to replace it?",
-                                                 kDialogs),
-                                       fileNameOf(target)),
-                       MessageBoxYes | MessageBoxNo, MessageIcon::Question) != MessageBoxYes) {
-        return;
-    }
-    // The entry may have gone while the dialog was open.
-    const Image image = actions.loadImage(source);
-    if (!image.isEmpty() && actions.saveImage(target, image)) {
-        settings.set(keys::kLastSaveAsPath, SettingValue::text(parentFolder(target)));
-    }
+    // A copy of the location: the entry may go while the dialog is open.
+    const ScreenshotLocation shot = entry->location;
+    SaveAsThroughWindow host(*this);
+    saveScreenshotAs(shot, host);
 }
 
 void MainWindowController::copyCurrentImage() {
@@ -197,10 +193,10 @@ void MainWindowController::openListMenu(Point screen) {
     }
     const WideString& editor = host_.model().values.externalEditorPath;
     const bool editorExists = system_.actions->fileExists(editor);
-    menu.setItemText(CommandEditor,
-                     editorExists ? fillPlaceholder(translate(u"Open with ^", kListMenu),
-                                                    system_.actions->programName(editor))
-                                  : translate(u"Open with external editor", kListMenu));
+    menu.setItemText(CommandEditor, editorExists
+                                        ? fillPlaceholder(translate(u"Open with ^", kListMenu),
+                                                          system_.actions->programName(editor))
+                                        : translate(u"Open with external editor", kListMenu));
     menu.setItemEnabled(CommandEditor, editorExists);
     menu.popup(screen, window_.get());
 }

@@ -21,6 +21,7 @@
 #include "ui/UIButton.h"
 #include "ui/UILabel.h"
 #include "ui/UIList.h"
+#include "ui/UIMenu.h"
 #include "ui/UISlider.h"
 #include "ui/UIToolButton.h"
 
@@ -279,8 +280,8 @@ void MainWindowController::updateToggles() {
     const MainWindowControls& c = window_->controls();
     const SettingsValues& values = host_.model().values;
     const bool topmost = readBool(host_.settings(), keys::kWindowMainTopMost, false);
-    c.stayOnTop->setIcon(loadPackImage(topmost ? u"top_button_stay_on_top_on"
-                                               : u"top_button_stay_on_top_off"));
+    c.stayOnTop->setIcon(
+        loadPackImage(topmost ? u"top_button_stay_on_top_on" : u"top_button_stay_on_top_off"));
     c.cursorToggle->setIcon(loadPackImage(values.includeMouseCursor
                                               ? u"mode_options_include_cursor"
                                               : u"mode_options_include_cursor_off"));

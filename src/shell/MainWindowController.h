@@ -119,6 +119,8 @@ public:
     void zoomBy(int32_t steps);
 
 private:
+    class SaveAsThroughWindow;
+
     void connect();
     void connectList();
     // The platform's messages the window does not turn into toolkit events:

@@ -47,8 +47,7 @@ std::unique_ptr<NotificationIconNative> makeNotificationIconNative(NotificationI
 
 class NotificationIcon {
 public:
-    using NativeFactory =
-        std::function<std::unique_ptr<NotificationIconNative>(NotificationIcon&)>;
+    using NativeFactory = std::function<std::unique_ptr<NotificationIconNative>(NotificationIcon&)>;
 
     explicit NotificationIcon(const NativeFactory& makeNative = makeNotificationIconNative);
     NotificationIcon(const NotificationIcon&) = delete;

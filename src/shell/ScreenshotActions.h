@@ -3,28 +3,13 @@
 // system: open them, copy them, save copies, show folders and web pages.
 // Tests replace it to see what the window asked for.
 #include "capture/Image.h"
+#include "output/SaveStep.h"
 #include "platform/WideString.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace fw {
-
-struct SaveDialogRequest {
-    WideString title;
-    WideString folder;
-    WideString fileName;
-    // Descriptions and patterns ("*.jpg;*.jpeg") of the filters, in order.
-    std::vector<std::pair<WideString, WideString>> filters;
-    int32_t filter = 0;
-    // The window that owns the dialog (a native handle), or null.
-    void* owner = nullptr;
-};
-
-struct SaveDialogResult {
-    WideString path;
-    int32_t filter = 0;
-};
 
 class ScreenshotActions {
 public:
@@ -42,8 +27,10 @@ public:
     // Failures beep when `beep` (the sound switch) is on.
     virtual bool copyImage(const Image& image, bool beep);
     virtual bool copyText(WideStringView text, bool beep);
-    // The system's save dialog; false when the user cancelled.
-    virtual bool chooseSavePath(const SaveDialogRequest& request, SaveDialogResult& result);
+    // The system's save dialog with its three filters (BMP, PNG, JPEG) over
+    // `owner` (a native window or null); false when the user cancelled.
+    virtual bool chooseSavePath(const SaveDialogRequest& request, void* owner,
+                                SaveDialogAnswer& answer);
     // The name a program goes by ("Paint" for mspaint.exe), else its file title.
     virtual WideString programName(WideStringView path);
     virtual WideString desktopFolder();

@@ -12,7 +12,7 @@ bool ScreenshotActions::openWebAddress(WideStringView) {
     return false;
 }
 
-bool ScreenshotActions::chooseSavePath(const SaveDialogRequest&, SaveDialogResult&) {
+bool ScreenshotActions::chooseSavePath(const SaveDialogRequest&, void*, SaveDialogAnswer&) {
     return false;
 }
 

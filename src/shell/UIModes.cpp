@@ -13,8 +13,8 @@ UIModes::UIModes() : UIWidget(u"UIModes") {
 }
 
 void UIModes::addEntry(int32_t mode, Image picture, WideString label, WideString toolTip) {
-    entries_.push_back(Entry{mode, ScaledImage(std::move(picture)), std::move(label),
-                             std::move(toolTip)});
+    entries_.push_back(
+        Entry{mode, ScaledImage(std::move(picture)), std::move(label), std::move(toolTip)});
     updateGeometry();
     update();
 }
@@ -56,8 +56,8 @@ Size UIModes::entrySize() const {
     int32_t picture = 0;
     for (const Entry& entry : entries_) {
         const Size size = entry.picture.sizeAt(dpi());
-        width = std::max({width, size.width,
-                          measureText(entry.label, textStyle_.font, dpi()).width});
+        width =
+            std::max({width, size.width, measureText(entry.label, textStyle_.font, dpi()).width});
         picture = std::max(picture, size.height);
     }
     const Margins pad = px(padding_);
@@ -103,9 +103,9 @@ void UIModes::paint(UIPainter& painter) {
         if (i == chosen_) {
             painter.fillRoundedRect(cell, radius, chosenBackground_.color);
             // The chosen mode is marked by the accent, not by colour of the picture alone.
-            painter.fillRect(Rect{cell.x + radius, cell.bottom() - px(3), cell.width - 2 * radius,
-                                  px(3)},
-                             enabled ? accent_ : theme::kBorder);
+            painter.fillRect(
+                Rect{cell.x + radius, cell.bottom() - px(3), cell.width - 2 * radius, px(3)},
+                enabled ? accent_ : theme::kBorder);
         } else if (enabled && (i == hovered_ || i == pressed_)) {
             painter.fillRoundedRect(cell, radius, hoveredBackground_.color);
         }
@@ -113,8 +113,8 @@ void UIModes::paint(UIPainter& painter) {
         const Image& picture = entry.picture.at(dpi());
         const int32_t pictureHeight = entry.picture.sizeAt(dpi()).height;
         const int32_t down = i == pressed_ && i == hovered_ ? px(1) : 0;
-        painter.drawImageAligned(
-            picture, Rect{inner.x, inner.y + down, inner.width, pictureHeight}, AlignCenter);
+        painter.drawImageAligned(picture, Rect{inner.x, inner.y + down, inner.width, pictureHeight},
+                                 AlignCenter);
         const int32_t textTop = inner.y + pictureHeight + px(pictureAndTextSpacing_);
         textStyle_.draw(painter,
                         Rect{entryRect(i).x + px(2), textTop + down, entryRect(i).width - px(4),

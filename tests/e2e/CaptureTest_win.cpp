@@ -27,7 +27,7 @@ protected:
     void start(std::initializer_list<std::pair<WideStringView, SettingValue>> settings) {
         writeSettings(settings);
         ASSERT_TRUE(program.start(joinPath(distFolder(), u"Framewing.exe")));
-        main = program.waitForWindow(kMainWindowClass, 10000);
+        main = program.waitForMainWindow(10000);
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(waitUntil(5000, [&] { return ::IsWindowVisible(main) != 0; }));
         // Wine re-reads the X keyboard state when the new window takes the

@@ -1,6 +1,6 @@
+#include "settings/WindowGeometry.h"
 #include "settings/Defaults.h"
 #include "settings/SettingKeys.h"
-#include "settings/WindowGeometry.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,8 @@ namespace {
 // A primary monitor with a taskbar at the bottom and a second one to its left.
 const Rect kPrimaryWork{0, 0, 1920, 1040};
 const Rect kLeftWork{-1600, 100, 1600, 900};
-const ScreenLayout kTwoMonitors{Rect{-1600, 0, 3520, 1080}, kPrimaryWork, {kPrimaryWork, kLeftWork}};
+const ScreenLayout kTwoMonitors{
+    Rect{-1600, 0, 3520, 1080}, kPrimaryWork, {kPrimaryWork, kLeftWork}};
 const ScreenLayout kPrimaryOnly{Rect{0, 0, 1920, 1080}, kPrimaryWork, {kPrimaryWork}};
 const Rect kDefaultFrame{0, 0, 660, 600};
 const Size kMinimum{480, 400};
