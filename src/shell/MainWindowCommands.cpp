@@ -75,6 +75,46 @@ private:
     MainWindowController& c_;
 };
 
+std::unique_ptr<UIMenu> makeScreenshotListMenu() {
+    auto menu = std::make_unique<UIMenu>();
+    const Image copy = loadPackImage(u"menu_copy_to_clipboard");
+    menu->addItem(CommandSaveAs, translate(u"Save as...", kListMenu),
+                  loadPackImage(u"menu_save_as"));
+    menu->addItem(CommandCopy, translate(u"Copy to clipboard", kListMenu), copy).shortcut =
+        u"Ctrl+C";
+    // Named when it opens, after the editor the options chose.
+    menu->addItem(CommandEditor, translate(u"Open with external editor", kListMenu),
+                  loadPackImage(u"menu_open_with"));
+    menu->addItem(CommandDelete, translate(u"Delete", kListMenu), loadPackImage(u"menu_delete"))
+        .shortcut = u"Del";
+    menu->addSeparator();
+    menu->addItem(CommandCopyPath, translate(u"Copy path to clipboard", kListMenu), copy);
+    menu->addItem(CommandCopyName, translate(u"Copy name to clipboard", kListMenu), copy);
+    menu->addItem(CommandCopyDimensions, translate(u"Copy dimensions to clipboard", kListMenu),
+                  copy);
+    menu->addItem(CommandCopyDate, translate(u"Copy date to clipboard", kListMenu), copy);
+    return menu;
+}
+
+std::unique_ptr<UIMenu> makeNotificationIconMenu() {
+    constexpr WideStringView group = u"NotificationIcon";
+    auto menu = std::make_unique<UIMenu>();
+    // Named when it opens, after the main window's state.
+    menu->addItem(IconToggle, u"...", Image());
+    menu->addSeparator();
+    menu->addItem(IconHomePage, translate(u"Home page...", group),
+                  loadPackImage(u"menu_home_page"));
+    menu->addSeparator();
+    menu->addItem(IconExit, translate(u"Exit", group), Image());
+    return menu;
+}
+
+void showNotificationToggleState(UIMenu& menu, bool windowVisible) {
+    UIMenuItem* item = menu.item(IconToggle);
+    item->text = translate(windowVisible ? u"Hide" : u"Show", u"NotificationIcon");
+    item->icon = ScaledImage(loadPackImage(windowVisible ? u"menu_hide" : u"menu_show"));
+}
+
 // --- Commands on the current screenshot ---
 
 void MainWindowController::saveCurrentAs() {
@@ -169,23 +209,8 @@ void MainWindowController::showAbout() {
 
 void MainWindowController::openListMenu(Point screen) {
     if (!listMenu_) {
-        listMenu_ = std::make_unique<UIMenu>();
-        UIMenu& menu = *listMenu_;
-        const Image copy = loadPackImage(u"menu_copy_to_clipboard");
-        menu.addItem(CommandSaveAs, translate(u"Save as...", kListMenu),
-                     loadPackImage(u"menu_save_as"));
-        menu.addItem(CommandCopy, translate(u"Copy to clipboard", kListMenu), copy).shortcut =
-            u"Ctrl+C";
-        menu.addItem(CommandEditor, WideString(), loadPackImage(u"menu_open_with"));
-        menu.addItem(CommandDelete, translate(u"Delete", kListMenu), loadPackImage(u"menu_delete"))
-            .shortcut = u"Del";
-        menu.addSeparator();
-        menu.addItem(CommandCopyPath, translate(u"Copy path to clipboard", kListMenu), copy);
-        menu.addItem(CommandCopyName, translate(u"Copy name to clipboard", kListMenu), copy);
-        menu.addItem(CommandCopyDimensions, translate(u"Copy dimensions to clipboard", kListMenu),
-                     copy);
-        menu.addItem(CommandCopyDate, translate(u"Copy date to clipboard", kListMenu), copy);
-        menu.onTriggered = [this](int32_t id) { runListCommand(id); };
+        listMenu_ = makeScreenshotListMenu();
+        listMenu_->onTriggered = [this](int32_t id) { runListCommand(id); };
     }
     UIMenu& menu = *listMenu_;
     if (!editorTextsKnown_) {
@@ -249,19 +274,9 @@ void MainWindowController::createNotificationIcon() {
 }
 
 void MainWindowController::buildIconMenu() {
-    auto menu = std::make_unique<UIMenu>();
-    constexpr WideStringView group = u"NotificationIcon";
-    menu->addItem(IconToggle, u"...", Image());
-    menu->addSeparator();
-    menu->addItem(IconHomePage, translate(u"Home page...", group),
-                  loadPackImage(u"menu_home_page"));
-    menu->addSeparator();
-    menu->addItem(IconExit, translate(u"Exit", group), Image());
+    std::unique_ptr<UIMenu> menu = makeNotificationIconMenu();
     menu->onAboutToShow = [this](UIMenu& opening) {
-        const bool visible = isVisible() && !window_->nativeWindow().isMinimized();
-        UIMenuItem* item = opening.item(IconToggle);
-        item->text = translate(visible ? u"Hide" : u"Show", u"NotificationIcon");
-        item->icon = ScaledImage(loadPackImage(visible ? u"menu_hide" : u"menu_show"));
+        showNotificationToggleState(opening, isVisible() && !window_->nativeWindow().isMinimized());
     };
     menu->onTriggered = [this](int32_t id) {
         if (id == IconToggle) {

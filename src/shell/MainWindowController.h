@@ -27,6 +27,13 @@ struct KeyEvent;
 // The program's web page (a release build puts the real address here).
 inline constexpr WideStringView kHomePageAddress = u"https://framewing.example/";
 
+// The list's context menu and the notification icon's menu with their
+// entries; the controller connects them.
+std::unique_ptr<UIMenu> makeScreenshotListMenu();
+std::unique_ptr<UIMenu> makeNotificationIconMenu();
+// The icon menu's first entry: "Hide" while the window is visible, else "Show".
+void showNotificationToggleState(UIMenu& menu, bool windowVisible);
+
 // How the history tells its list what changed.
 class HistoryView {
 public:

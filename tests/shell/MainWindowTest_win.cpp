@@ -19,6 +19,7 @@
 #include "ui/UILabel.h"
 #include "ui/UIList.h"
 #include "ui/UISlider.h"
+#include "ui/UIToolBar.h"
 #include "ui/UIToolButton.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,7 @@ public:
         texts.emplace_back(text);
         return true;
     }
-    Image loadImage(WideStringView) override { return Image(4, 4); }
+    Image loadImage(WideStringView) override { return Image(true, 4, 4); }
     bool openFile(WideStringView path) override {
         opened.emplace_back(path);
         return true;
@@ -103,7 +104,7 @@ public:
         entry.time = time;
         entry.rect = Rect{0, 0, 800, 600};
         entry.mode = mode;
-        entry.thumbnail = Image(40, 30);
+        entry.thumbnail = Image(true, 40, 30);
         return model_.history.add(std::move(entry));
     }
 
