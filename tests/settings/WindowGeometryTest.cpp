@@ -58,10 +58,11 @@ TEST_F(WindowGeometryTest, SizesAreHeldToTheMinimumAndTheWorkArea) {
     store(Rect{0, 0, 2500, 500});
     EXPECT_EQ(restore(kPrimaryOnly), (Rect{0, 270, 2500, 500}));
     // Never saved: the window's own size, centred.
-    store_.set(keys::kWindowMainWidth, SettingValue::int32(-1));
+    store(Rect{-1, -1, -1, -1});
     EXPECT_EQ(restore(kPrimaryOnly), (Rect{630, 220, 660, 600}));
     // Without size the window keeps its own.
-    store(Rect{40, 50, 200, 100});
+    store_.set(keys::kWindowOptionsLeft, SettingValue::int32(40));
+    store_.set(keys::kWindowOptionsTop, SettingValue::int32(50));
     EXPECT_EQ(RestoreWindowGeometry(store_, u"Options", false, Rect{0, 0, 500, 400}, kMinimum,
                                     kPrimaryOnly),
               (Rect{40, 50, 500, 400}));

@@ -162,6 +162,7 @@ protected:
     }
     // The pixels of a control as the window draws it.
     std::vector<uint32_t> pixelsOf(const UIWidget* widget) {
+        window().dispatchMouseLeave();
         const Image image = window().render();
         const Rect r = widget->windowRect();
         std::vector<uint32_t> pixels;
@@ -296,8 +297,13 @@ TEST_F(MainWindowTest, TheListFollowsTheHistoryNewestFirstAndTheCurrentScreensho
     EXPECT_EQ(controls().count->text(), u"3 screenshots");
     EXPECT_TRUE(controls().deleteAll->isEnabled());
     EXPECT_TRUE(operationsEnabled());
+    controller_->refreshFromSettings();
     EXPECT_TRUE(controls().editor->isEnabled());
     EXPECT_EQ(controls().editor->toolTip(), u"Open with Paint");
+    app_.model().values.externalEditorPath = u"missing";
+    controller_->refreshFromSettings();
+    EXPECT_FALSE(controls().editor->isEnabled());
+    EXPECT_EQ(controls().editor->toolTip(), u"Open with external editor");
 
     // Keys on the list act on the current screenshot.
     window().setFocusWidget(&list);
