@@ -56,7 +56,9 @@ Application::~Application() {
 
 void Application::start() {
     windows_->start();
-    StartTimer(this, kDeferredStartupTimer, deferredStartupDelay(std::rand() % 32768));
+    const int32_t delay = deferredStartupDelay(std::rand() % 32768);
+    StartTimer(this, kDeferredStartupTimer, delay);
+    reportStartupDelay(delay);
     startHistory();
     StartTimer(this, CaptureController::kHistoryWatchTimer,
                CaptureController::kHistoryWatchIntervalMs);

@@ -1,5 +1,10 @@
 #include "app/Startup.h"
 
+#include "platform/Files.h"
+
+#include <cstdlib>
+#include <string>
+
 namespace fw {
 
 WideString programVersion() {
@@ -20,6 +25,15 @@ bool hasAutorunSwitch(WideStringView commandLine) {
 
 int32_t deferredStartupDelay(int32_t r) {
     return 128 + r * 129 / 32768;
+}
+
+void reportStartupDelay(int32_t delayMs) {
+    const char* path = std::getenv("FW_STARTUP_DELAY_FILE");
+    if (!path || !*path) {
+        return;
+    }
+    const std::string text = std::to_string(delayMs);
+    os::writeFile(fromUtf8(path), text.data(), text.size());
 }
 
 } // namespace fw

@@ -79,6 +79,20 @@ UIButton* pictureButton(UIWidget& parent, WideStringView name, WideStringView im
     return button;
 }
 
+// The skin has no disabled picture for some buttons: the normal one, faded.
+Image faded(const Image& picture) {
+    Image copy = picture.clone();
+    for (int32_t y = 0; y < copy.height(); ++y) {
+        for (int32_t x = 0; x < copy.width(); ++x) {
+            uint8_t* p = copy.pixel(x, y);
+            for (int32_t channel = 0; channel < copy.bytesPerPixel(); ++channel) {
+                p[channel] = static_cast<uint8_t>(p[channel] * 2 / 5);
+            }
+        }
+    }
+    return copy;
+}
+
 // A skin of one frame made from a picture of the program, for widgets whose
 // background the main window replaces.
 std::unique_ptr<Skin> skinOfPicture(WideStringView name, const Image& picture) {
@@ -260,6 +274,8 @@ void MainWindow::buildBottomPanel() {
     controls_.count->setName(u"count");
     row.addWidget(controls_.count);
     controls_.deleteAll = pictureButton(*panel, u"deleteAll", u"bottom_button_delete_all", 4);
+    const Image deleteAll = loadPackImage(u"bottom_button_delete_all");
+    controls_.deleteAll->setIcons(deleteAll, deleteAll, faded(deleteAll));
     row.addWidget(controls_.deleteAll, 0, AlignVCenter);
     row.addStretch(1);
     controls_.zoomSmall = pictureButton(*panel, u"zoomSmall", u"bottom_panel_zoom_small", 4);

@@ -63,7 +63,8 @@ std::unique_ptr<UIWindow> mainWindow(int32_t count) {
     }
     ScreenshotList list(*c.list);
     list.setZoom(0);
-    for (int32_t i = 0; i < count; ++i) {
+    // Oldest first, as captures come; the list puts the newest on top.
+    for (int32_t i = count - 1; i >= 0; --i) {
         HistoryEntry entry;
         entry.location =
             ScreenshotLocation{u"C:\\Shots", u"ScreenShot-" + toWidePadded(i + 1, 2), u"png"};
