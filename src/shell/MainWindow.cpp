@@ -24,7 +24,7 @@ constexpr Size kDefaultClient{640, 560};
 // A panel painted with a picture of the program stretched over it ("top_panel_background").
 class PanelBox : public UIWidget {
 public:
-    PanelBox(WideStringView image, Direction direction) : picture_(loadPackImage(image)) {
+    PanelBox(Image picture, Direction direction) : picture_(std::move(picture)) {
         setLayout(std::make_unique<UIBoxLayout>(direction));
         setOpaque(true);
     }
@@ -45,7 +45,7 @@ private:
 // A picture of the program at its own size, centred ("toolbar_separator").
 class Ornament : public UIWidget {
 public:
-    explicit Ornament(WideStringView image) : picture_(loadPackImage(image)) {
+    explicit Ornament(Image picture) : picture_(std::move(picture)) {
         setSizePolicy(SizePolicy::Fixed, SizePolicy::Fixed);
     }
     Size sizeHint() const override { return picture_.sizeAt(dpi()); }
@@ -67,11 +67,10 @@ public:
     Size minimumSizeHint() const override { return sizeHint(); }
 };
 
-UIButton* pictureButton(UIWidget& parent, WideStringView name, WideStringView image,
-                        int32_t padding) {
+UIButton* pictureButton(UIWidget& parent, WideStringView name, Image image, int32_t padding) {
     auto* button = parent.add<UIButton>();
     button->setName(WideString(name));
-    button->setIcon(loadPackImage(image));
+    button->setIcon(std::move(image));
     button->setFlat(true);
     const WideString pad = toWide(padding);
     button->setProperty(u"padding", pad);
@@ -120,7 +119,7 @@ MainWindow::MainWindow() : UIWindow(u"UIWindow") {
     UIBoxLayout& column = *layout;
     setLayout(std::move(layout));
 
-    auto* capturePanel = add<PanelBox>(u"top_panel_background", Direction::Horizontal);
+    auto* capturePanel = add<PanelBox>(picture(u"top_panel_background"), Direction::Horizontal);
     capturePanel->setName(u"capturePanel");
     capturePanel->box().setMargins(Margins{8, 8, 6, 8});
     capturePanel->box().setSpacing(6);
@@ -142,10 +141,10 @@ void MainWindow::buildCapturePanel(UIWidget& panel) {
     UIBoxLayout& row = static_cast<UIBoxLayout&>(*panel.layout());
     controls_.modes = panel.add<UIModes>();
     controls_.modes->setName(u"modes");
-    controls_.modes->addEntry(1, loadPackImage(u"mode_desktop"), WideString(), WideString());
-    controls_.modes->addEntry(2, loadPackImage(u"mode_window"), WideString(), WideString());
-    controls_.modes->addEntry(3, loadPackImage(u"mode_region"), WideString(), WideString());
-    controls_.modes->addEntry(4, loadPackImage(u"mode_timer"), WideString(), WideString());
+    controls_.modes->addEntry(1, picture(u"mode_desktop"), WideString(), WideString());
+    controls_.modes->addEntry(2, picture(u"mode_window"), WideString(), WideString());
+    controls_.modes->addEntry(3, picture(u"mode_region"), WideString(), WideString());
+    controls_.modes->addEntry(4, picture(u"mode_timer"), WideString(), WideString());
     row.addWidget(controls_.modes, 0, AlignVCenter);
 
     controls_.modeOptions = panel.add<UIButton>(u"...");
@@ -155,7 +154,7 @@ void MainWindow::buildCapturePanel(UIWidget& panel) {
     controls_.modeOptions->setSizePolicy(SizePolicy::Fixed, SizePolicy::Fixed);
     row.addWidget(controls_.modeOptions, 0, AlignVCenter);
     row.addSpacing(4);
-    row.addWidget(panel.add<Ornament>(u"toolbar_separator"), 0, AlignVCenter);
+    row.addWidget(panel.add<Ornament>(picture(u"toolbar_separator")), 0, AlignVCenter);
     row.addSpacing(4);
 
     // The four quick options in two rows of two.
@@ -167,21 +166,23 @@ void MainWindow::buildCapturePanel(UIWidget& panel) {
     first->setSpacing(2);
     second->setSpacing(2);
     controls_.cursorToggle =
-        pictureButton(panel, u"cursorToggle", u"mode_options_include_cursor", 3);
+        pictureButton(panel, u"cursorToggle", picture(u"mode_options_include_cursor"), 3);
     controls_.clipboardToggle =
-        pictureButton(panel, u"clipboardToggle", u"mode_options_auto_clipboard", 3);
-    controls_.formatToggle = pictureButton(panel, u"formatToggle", u"mode_options_format_png", 3);
-    controls_.soundToggle = pictureButton(panel, u"soundToggle", u"mode_options_play_sound_on", 3);
+        pictureButton(panel, u"clipboardToggle", picture(u"mode_options_auto_clipboard"), 3);
+    controls_.formatToggle =
+        pictureButton(panel, u"formatToggle", picture(u"mode_options_format_png"), 3);
+    controls_.soundToggle =
+        pictureButton(panel, u"soundToggle", picture(u"mode_options_play_sound_on"), 3);
     first->addWidget(controls_.cursorToggle);
     first->addWidget(controls_.clipboardToggle);
     second->addWidget(controls_.formatToggle);
     second->addWidget(controls_.soundToggle);
     row.addLayout(std::move(toggles));
     row.addSpacing(4);
-    row.addWidget(panel.add<Ornament>(u"toolbar_separator"), 0, AlignVCenter);
+    row.addWidget(panel.add<Ornament>(picture(u"toolbar_separator")), 0, AlignVCenter);
     row.addSpacing(4);
 
-    controls_.capture = pictureButton(panel, u"capture", u"capture_button", 2);
+    controls_.capture = pictureButton(panel, u"capture", picture(u"capture_button"), 2);
     row.addWidget(controls_.capture, 0, AlignVCenter);
     row.addStretch(1);
     buildTopButtons(panel);
@@ -192,10 +193,11 @@ void MainWindow::buildTopButtons(UIWidget& panel) {
     auto buttons = std::make_unique<UIBoxLayout>(Direction::Horizontal);
     buttons->setMargins(0);
     buttons->setSpacing(0);
-    controls_.stayOnTop = pictureButton(panel, u"stayOnTop", u"top_button_stay_on_top_off", 5);
-    controls_.options = pictureButton(panel, u"options", u"top_button_options", 5);
-    controls_.homePage = pictureButton(panel, u"homePage", u"top_button_home", 5);
-    controls_.about = pictureButton(panel, u"about", u"top_button_about", 5);
+    controls_.stayOnTop =
+        pictureButton(panel, u"stayOnTop", picture(u"top_button_stay_on_top_off"), 5);
+    controls_.options = pictureButton(panel, u"options", picture(u"top_button_options"), 5);
+    controls_.homePage = pictureButton(panel, u"homePage", picture(u"top_button_home"), 5);
+    controls_.about = pictureButton(panel, u"about", picture(u"top_button_about"), 5);
     for (UIButton* button :
          {controls_.stayOnTop, controls_.options, controls_.homePage, controls_.about}) {
         buttons->addWidget(button, 0, AlignTop);
@@ -215,15 +217,14 @@ void MainWindow::buildOperations() {
     bar.setButtonStyle(ToolButtonStyle::IconOnly);
     bar.setProperty(u"padding", u"6,2,6,2");
     operationsBackground_ = skinOfPicture(u"screenshot_list_bar_background",
-                                          loadPackImage(u"screenshot_list_bar_background"));
+                                          picture(u"screenshot_list_bar_background"));
     if (operationsBackground_) {
         bar.bindSkin(u"UIToolBar_Background", *operationsBackground_);
     }
-    auto operation = [&bar](WideStringView name, const WideString& image) {
+    auto operation = [this, &bar](WideStringView name, const WideString& image) {
         UIToolButton* button = bar.addButton();
         button->setName(WideString(name));
-        button->setIcons(loadPackImage(image), loadPackImage(image + u"_hover"),
-                         loadPackImage(image + u"_off"));
+        button->setIcons(picture(image), picture(image + u"_hover"), picture(image + u"_off"));
         return button;
     };
     controls_.saveAs = operation(u"saveAs", u"operation_save_to_file");
@@ -252,7 +253,7 @@ void MainWindow::buildList() {
         {u"iconModeItemHorizontalSpacing", u"10"},
         {u"iconModeItemPadding", u"10"},
     });
-    list.setBackgroundPicture(loadPackImage(u"preview_background_logo"));
+    list.setBackgroundPicture(picture(u"preview_background_logo"));
     // The list's scroll bar wears the slimmer skins drawn for it.
     if (const StyleResources* style = currentStyleResources()) {
         for (WideStringView part : {u"VerticalBackground", u"TopArrowBackground",
@@ -265,7 +266,7 @@ void MainWindow::buildList() {
 }
 
 void MainWindow::buildBottomPanel() {
-    auto* panel = add<PanelBox>(u"bottom_panel_background", Direction::Horizontal);
+    auto* panel = add<PanelBox>(picture(u"bottom_panel_background"), Direction::Horizontal);
     panel->setName(u"bottomPanel");
     UIBoxLayout& row = panel->box();
     row.setMargins(Margins{10, 3, 6, 3});
@@ -273,12 +274,14 @@ void MainWindow::buildBottomPanel() {
     controls_.count = panel->add<UILabel>();
     controls_.count->setName(u"count");
     row.addWidget(controls_.count);
-    controls_.deleteAll = pictureButton(*panel, u"deleteAll", u"bottom_button_delete_all", 4);
-    const Image deleteAll = loadPackImage(u"bottom_button_delete_all");
+    controls_.deleteAll =
+        pictureButton(*panel, u"deleteAll", picture(u"bottom_button_delete_all"), 4);
+    const Image deleteAll = picture(u"bottom_button_delete_all");
     controls_.deleteAll->setIcons(deleteAll, deleteAll, faded(deleteAll));
     row.addWidget(controls_.deleteAll, 0, AlignVCenter);
     row.addStretch(1);
-    controls_.zoomSmall = pictureButton(*panel, u"zoomSmall", u"bottom_panel_zoom_small", 4);
+    controls_.zoomSmall =
+        pictureButton(*panel, u"zoomSmall", picture(u"bottom_panel_zoom_small"), 4);
     row.addWidget(controls_.zoomSmall, 0, AlignVCenter);
     controls_.zoom = panel->add<ZoomSlider>();
     controls_.zoom->setName(u"zoom");
@@ -286,10 +289,11 @@ void MainWindow::buildBottomPanel() {
     controls_.zoom->setSingleStep(kListZoomStep);
     controls_.zoom->setPageStep(kListZoomStep);
     row.addWidget(controls_.zoom, 0, AlignVCenter);
-    controls_.zoomBig = pictureButton(*panel, u"zoomBig", u"bottom_panel_zoom_big", 4);
+    controls_.zoomBig = pictureButton(*panel, u"zoomBig", picture(u"bottom_panel_zoom_big"), 4);
     row.addWidget(controls_.zoomBig, 0, AlignVCenter);
     row.addSpacing(6);
-    controls_.openFolder = pictureButton(*panel, u"openFolder", u"bottom_button_open_folder", 4);
+    controls_.openFolder =
+        pictureButton(*panel, u"openFolder", picture(u"bottom_button_open_folder"), 4);
     row.addWidget(controls_.openFolder, 0, AlignVCenter);
 }
 
@@ -317,6 +321,14 @@ void MainWindow::retranslate() {
     c.remove->setToolTip(translate(u"Delete", kToolTips));
     c.deleteAll->setToolTip(translate(u"Delete all screenshots", kToolTips));
     c.openFolder->setToolTip(translate(u"Open output folder", kToolTips));
+}
+
+Image MainWindow::picture(WideStringView name) {
+    auto found = pictures_.find(name);
+    if (found == pictures_.end()) {
+        found = pictures_.emplace(WideString(name), loadPackImage(name)).first;
+    }
+    return found->second;
 }
 
 Size MainWindow::defaultClientSize() const {

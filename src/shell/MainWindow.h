@@ -5,9 +5,11 @@
 // and the bottom panel (count, delete all, zoom, output folder). The window
 // only lays them out and keeps their fixed texts; MainWindowController gives
 // them their behaviour.
+#include "capture/Image.h"
 #include "ui/UIWindow.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace fw {
@@ -59,6 +61,9 @@ public:
     const MainWindowControls& controls() const { return controls_; }
     // The tooltips and labels that do not depend on the program's state.
     void retranslate() override;
+    // A picture of the program by name, decoded once: the toggles show their
+    // pictures again at every click.
+    Image picture(WideStringView name);
     // The client size a first start opens with.
     Size defaultClientSize() const;
 
@@ -81,6 +86,7 @@ private:
     void buildBottomPanel();
 
     MainWindowControls controls_;
+    std::map<WideString, Image, std::less<>> pictures_;
     // The operations bar's background, made from a picture of the program.
     std::unique_ptr<Skin> operationsBackground_;
 };

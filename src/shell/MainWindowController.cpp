@@ -281,16 +281,16 @@ void MainWindowController::updateToggles() {
     const SettingsValues& values = host_.model().values;
     const bool topmost = readBool(host_.settings(), keys::kWindowMainTopMost, false);
     c.stayOnTop->setIcon(
-        loadPackImage(topmost ? u"top_button_stay_on_top_on" : u"top_button_stay_on_top_off"));
-    c.cursorToggle->setIcon(loadPackImage(values.includeMouseCursor
-                                              ? u"mode_options_include_cursor"
-                                              : u"mode_options_include_cursor_off"));
-    c.clipboardToggle->setIcon(loadPackImage(values.autoCopyToClipboard
-                                                 ? u"mode_options_auto_clipboard"
-                                                 : u"mode_options_auto_clipboard_off"));
-    c.formatToggle->setIcon(loadPackImage(formatPicture(values.outputFileFormat)));
-    c.soundToggle->setIcon(loadPackImage(values.playSound ? u"mode_options_play_sound_on"
-                                                          : u"mode_options_play_sound_off"));
+        window_->picture(topmost ? u"top_button_stay_on_top_on" : u"top_button_stay_on_top_off"));
+    c.cursorToggle->setIcon(window_->picture(values.includeMouseCursor
+                                                 ? u"mode_options_include_cursor"
+                                                 : u"mode_options_include_cursor_off"));
+    c.clipboardToggle->setIcon(window_->picture(values.autoCopyToClipboard
+                                                    ? u"mode_options_auto_clipboard"
+                                                    : u"mode_options_auto_clipboard_off"));
+    c.formatToggle->setIcon(window_->picture(formatPicture(values.outputFileFormat)));
+    c.soundToggle->setIcon(window_->picture(values.playSound ? u"mode_options_play_sound_on"
+                                                             : u"mode_options_play_sound_off"));
 }
 
 void MainWindowController::updateOperations() {
