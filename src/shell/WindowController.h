@@ -13,10 +13,6 @@ class MainWindowController;
 class SettingsModel;
 class SettingsStore;
 
-// Sent by a second start of the program to the running one, which forwards it
-// to the main window: the window comes to the front.
-constexpr uint32_t kSecondStartMessage = 0xD000;
-
 // Who the program is, as its windows show it.
 struct ProductInfo {
     WideString instanceName; // the notification icon's tip, the start-up entry's name

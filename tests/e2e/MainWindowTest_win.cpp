@@ -86,6 +86,19 @@ TEST_F(MainWindowTest, AMovedAndResizedWindowOpensWhereItWasLeft) {
     closeAndWait(second, main);
 }
 
+TEST_F(MainWindowTest, AMaximizedStartIsForgottenOnDiskAtOnce) {
+    writeSettings({{keys::kWindowMainMaximized, SettingValue::boolean(true)}});
+    Program program;
+    HWND main = startShown(program);
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(::IsZoomed(main));
+    // Written while it runs: a crash now does not start every later run maximized.
+    EXPECT_TRUE(waitUntil(3000, [] {
+        SettingsStore saved(u"config.dat", u"Framewing");
+        return !saved.get(keys::kWindowMainMaximized, SettingValue()).toBool();
+    }));
+}
+
 TEST_F(MainWindowTest, APrintScreenKeyHeldByAnotherProgramIsToldOnceNotAtEveryStart) {
     // This process holds the key, as a snipping or cloud-storage tool would.
     ASSERT_TRUE(::RegisterHotKey(nullptr, 1, 0, VK_SNAPSHOT));
