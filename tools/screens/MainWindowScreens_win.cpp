@@ -67,7 +67,7 @@ std::unique_ptr<UIWindow> mainWindow(int32_t count) {
     for (int32_t i = count - 1; i >= 0; --i) {
         HistoryEntry entry;
         entry.location =
-            ScreenshotLocation{u"C:\\Shots", u"ScreenShot-" + toWidePadded(i + 1, 2), u"png"};
+            ScreenshotLocation{u"C:\\Shots", u"ScreenShot-" + toWidePadded(count - i, 2), u"png"};
         entry.time = CaptureTime{2026, 2, 1 - std::min(i / 4, 1), 9 + i, 30, 0};
         if (i >= 8) {
             entry.time = CaptureTime{2025, 3, 3, 10, 0, 0};
