@@ -40,8 +40,9 @@ enum ListCommand : int32_t {
 // The notification icon menu's entries.
 enum IconCommand : int32_t { IconToggle = 0, IconHomePage = 2, IconExit = 4 };
 
-// Where the one-time notices are remembered, beside the settings file: a key
-// added to config.dat itself would make every older file look damaged.
+// Where the one-time notices are remembered, beside the settings file: a new
+// key in config.dat would give every existing file another key set, and such
+// a file is taken for damaged and reset to the defaults.
 constexpr WideStringView kNoticesFile = u"notices.dat";
 constexpr WideStringView kPrintScreenNoticeKey = u"notices/printScreenTaken";
 
