@@ -115,6 +115,7 @@ void MainWindowController::show(bool maximized) {
     } else {
         window_->show();
     }
+    paintNow();
 }
 
 void MainWindowController::showInactive() {

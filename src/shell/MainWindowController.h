@@ -133,6 +133,9 @@ private:
     // The platform's messages the window does not turn into toolkit events:
     // hotkeys and minimizing.
     void installPlatformHooks();
+    // Paints the window at once rather than after the work already queued:
+    // the start-up step has more to do once the window is on screen.
+    void paintNow();
     // The window's place as it is when neither minimized nor maximized.
     Rect restoredFrameRect() const;
     void registerHotkeys();

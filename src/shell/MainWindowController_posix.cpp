@@ -6,6 +6,8 @@ namespace fw {
 // Without a platform there are no hotkey or minimize messages to watch.
 void MainWindowController::installPlatformHooks() {}
 
+void MainWindowController::paintNow() {}
+
 Rect MainWindowController::restoredFrameRect() const {
     return window_->nativeWindow().frameRect();
 }

@@ -22,6 +22,10 @@ void MainWindowController::installPlatformHooks() {
         });
 }
 
+void MainWindowController::paintNow() {
+    ::UpdateWindow(static_cast<HWND>(windowHandle()));
+}
+
 Rect MainWindowController::restoredFrameRect() const {
     HWND window = static_cast<HWND>(windowHandle());
     WINDOWPLACEMENT placement{};
