@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace fw::e2e {
 namespace {
 
@@ -23,8 +25,9 @@ protected:
         if (!program.start(exe())) {
             return nullptr;
         }
-        HWND main = program.waitForMainWindow(10000);
-        if (!main || !waitUntil(5000, [&] { return ::IsWindowVisible(main) != 0; })) {
+        // The first start in a new Wine prefix waits for the prefix to be set up.
+        HWND main = program.waitForMainWindow(30000);
+        if (!main || !waitUntil(10000, [&] { return ::IsWindowVisible(main) != 0; })) {
             return nullptr;
         }
         return main;
@@ -84,6 +87,25 @@ TEST_F(MainWindowTest, AMovedAndResizedWindowOpensWhereItWasLeft) {
     EXPECT_EQ(again.right, placed.right);
     EXPECT_EQ(again.bottom, placed.bottom);
     closeAndWait(second, main);
+}
+
+// Run by the two-monitor desktop, whose second monitor (800 x 600) lies left
+// of the primary one (640 x 480).
+TEST_F(MainWindowTest, OnASecondMonitorAWindowComesBackWhereItWasLeft) {
+    if (!std::getenv("FW_EXPECT_NEGATIVE_X")) {
+        GTEST_SKIP() << "needs a monitor left of the primary one";
+    }
+    writeSettings({{keys::kWindowMainLeft, SettingValue::int32(-780)},
+                   {keys::kWindowMainTop, SettingValue::int32(20)},
+                   {keys::kWindowMainWidth, SettingValue::int32(700)},
+                   {keys::kWindowMainHeight, SettingValue::int32(450)}});
+    Program program;
+    HWND main = startShown(program);
+    ASSERT_NE(main, nullptr);
+    RECT placed{};
+    ::GetWindowRect(main, &placed);
+    EXPECT_EQ(placed.left, -780);
+    EXPECT_EQ(placed.top, 20);
 }
 
 TEST_F(MainWindowTest, AMaximizedStartIsForgottenOnDiskAtOnce) {
