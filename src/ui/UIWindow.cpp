@@ -54,6 +54,8 @@ UIWindow::~UIWindow() {
     while (!children().empty()) {
         takeChild(children().back().get());
     }
+    // A window without children (a pop-up list) is itself what the mouse rests on.
+    toolTipWidgetGoing(this);
     native_.destroy();
 }
 

@@ -38,15 +38,11 @@ struct ComboFixture {
         Rect r = popup().itemRect(index);
         return Point{r.x + r.width / 2, r.y + r.height / 2};
     }
+    // Declared first: it outlives the window, whose widgets may still report.
+    std::vector<int32_t> changes;
     UIWindow window;
     UIComboBox* box;
-    std::vector<int32_t> changes;
 };
-
-Color colourAt(const Image& image, int32_t x, int32_t y) {
-    const uint8_t* p = image.pixel(x, y);
-    return Color(p[3]) << 24 | Color(p[2]) << 16 | Color(p[1]) << 8 | p[0];
-}
 
 std::vector<WideString> numbered(int count) {
     std::vector<WideString> texts;
@@ -94,11 +90,7 @@ TEST(ComboBoxTest, EachPropertyChangesItsOwnPartOnly) {
          [](const Look& l, UIComboBox&) { return l.firstItem.x == 10 && l.firstItem.y == 12; }},
         {u"popupBackground", u"10,20,30",
          [](const Look&, UIComboBox& b) {
-             b.showPopup();
-             const Image list = b.popup()->render();
-             b.hidePopup();
-             // Inside the list's padding, away from its rounded corners.
-             return colourAt(list, 2, list.height() / 2) == rgb(10, 20, 30);
+             return b.popupBackground() == Paint::solid(rgb(10, 20, 30));
          }},
         {u"foreground", u"1,2,3",
          [](const Look&, UIComboBox& b) {

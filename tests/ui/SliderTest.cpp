@@ -66,12 +66,6 @@ TEST(SliderTest, EachPropertyChangesItsOwnPartOnly) {
         EXPECT_EQ(l.handle.width == 30 && l.handle.height == 20, horizontal);
         l = changed(u"handleVerticalSize", u"20,30");
         EXPECT_EQ(l.handle.width == 20 && l.handle.height == 30, !horizontal);
-        SliderFixture red(orientation);
-        red.slider->setTickPosition(SliderTicks::Below);
-        red.slider->setProperty(u"thickColor", u"255,0,0");
-        const Rect tick = red.slider->tickRects()[3];
-        const uint8_t* pixel = red.window.render().pixel(20 + tick.x, 20 + tick.y + 1);
-        EXPECT_EQ((std::vector<int>{pixel[2], pixel[1], pixel[0]}), (std::vector<int>{255, 0, 0}));
         for (const char16_t* other : {u"iconModeItemSize", u"padding", u"font", u"ThickLength"}) {
             EXPECT_EQ(changed(other, u"33,33"), base) << toUtf8(other);
         }

@@ -76,9 +76,6 @@ TEST(ToolBarTest, PropertiesPlaceButtonsAndSeparators) {
     EXPECT_EQ(buttonPadded->buttons[1]->geometry(), (Rect{28, 6, 20, 24}));
     auto spaced = build(u"buttonSpacing", u"5");
     EXPECT_EQ(spaced->buttons[2]->geometry().x, 6 + 24 + 5 + 24 + 5 + 9 + 5);
-    auto painted = build(u"background", u"10,200,30");
-    const uint8_t* pixel = painted->window.render().pixel(2, 2);
-    EXPECT_EQ((std::vector<int>{pixel[2], pixel[1], pixel[0]}), (std::vector<int>{10, 200, 30}));
     auto wide = build(u"intervalThickness", u"20");
     EXPECT_EQ(wide->bar->separatorRects()[0].width, 20);
     for (const char16_t* other : {u"iconModeItemSize", u"spacing", u"Padding", u"font"}) {

@@ -1,3 +1,5 @@
+#include "SyntheticInput_win.h"
+
 #include "resources/StyleResources.h"
 #include "ui/UIComboBox.h"
 #include "ui/UIComboBoxPopup.h"
@@ -18,10 +20,7 @@
 namespace fw {
 namespace {
 
-WideString distFolder() {
-    std::string path = std::string("Z:") + FW_BINARY_DIR + "/dist";
-    return replaceAll(fromUtf8(path), u"/", u"\\");
-}
+using namespace input;
 
 class ChoiceWidgetsTest : public ::testing::Test {
 protected:
@@ -29,52 +28,6 @@ protected:
         ASSERT_TRUE(loadStyleResources(u"default", distFolder(), decodePng));
     }
 };
-
-// Handles this thread's messages for a while, or until `done` holds.
-void pump(uint32_t milliseconds, const std::function<bool()>& done = nullptr) {
-    const uint32_t start = os::tickCount();
-    while (os::tickCount() - start < milliseconds) {
-        eventLoop().processPendingEvents();
-        if (done && done()) {
-            return;
-        }
-        ::Sleep(5);
-    }
-}
-
-void sendKeys(std::initializer_list<std::pair<WORD, bool>> keys) {
-    std::vector<INPUT> inputs;
-    for (auto [key, up] : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(input);
-    }
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void tap(WORD key) {
-    sendKeys({{key, false}, {key, true}});
-}
-
-void mouse(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof(INPUT));
-}
-
-void moveMouseTo(Point screen) {
-    ::SetCursorPos(screen.x, screen.y);
-    mouse(MOUSEEVENTF_MOVE);
-}
-
-void clickAt(Point screen) {
-    moveMouseTo(screen);
-    mouse(MOUSEEVENTF_LEFTDOWN);
-    mouse(MOUSEEVENTF_LEFTUP);
-}
 
 // A shown, active window; `place` adds and places its widgets.
 struct TestWindow {
@@ -145,21 +98,21 @@ TEST_F(ChoiceWidgetsTest, ComboBoxChosenWithTheKeyboard) {
     box->setFocus();
     std::vector<int32_t> changes;
     box->onChanged = [&changes](int32_t index) { changes.push_back(index); };
-    tap(VK_END);
+    press(VK_END);
     pump(500, [box] { return box->currentIndex() == 2; });
-    tap('B'); // the letter typed jumps
+    press('B'); // the letter typed jumps
     pump(500, [box] { return box->currentIndex() == 0; });
     EXPECT_EQ(changes, (std::vector<int32_t>{2, 0}));
     sendKeys({{VK_MENU, false}, {VK_DOWN, false}, {VK_DOWN, true}, {VK_MENU, true}});
     pump(1000, [box] { return box->isPopupOpen(); });
     ASSERT_TRUE(box->isPopupOpen());
-    tap(VK_DOWN);
-    tap(VK_RETURN);
+    press(VK_DOWN);
+    press(VK_RETURN);
     pump(1000, [box] { return !box->isPopupOpen(); });
     EXPECT_EQ(box->currentIndex(), 1);
     // The window kept the keyboard: no system menu came up for the Alt key.
     EXPECT_TRUE(w.window.isActive());
-    tap(VK_DOWN);
+    press(VK_DOWN);
     pump(500, [box] { return box->currentIndex() == 2; });
     EXPECT_EQ(changes, (std::vector<int32_t>{2, 0, 1, 2}));
 }
@@ -212,8 +165,8 @@ TEST_F(ChoiceWidgetsTest, MenuBarOpensWithAltAndALetter) {
     sendKeys({{VK_MENU, false}, {'E', false}, {'E', true}, {VK_MENU, true}});
     pump(1000, [bar] { return bar->openIndex() == 1; });
     ASSERT_EQ(bar->openIndex(), 1);
-    tap(VK_DOWN);
-    tap(VK_RETURN);
+    press(VK_DOWN);
+    press(VK_RETURN);
     pump(1000, [&chosen] { return !chosen.empty(); });
     EXPECT_EQ(chosen, (std::vector<int32_t>{2}));
     EXPECT_FALSE(bar->isKeyboardMode());

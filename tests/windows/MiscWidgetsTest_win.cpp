@@ -1,3 +1,5 @@
+#include "SyntheticInput_win.h"
+
 #include "resources/DataPack.h"
 #include "resources/StyleResources.h"
 #include "ui/UIBalloonTip.h"
@@ -19,10 +21,7 @@
 namespace fw {
 namespace {
 
-WideString distFolder() {
-    std::string path = std::string("Z:") + FW_BINARY_DIR + "/dist";
-    return replaceAll(fromUtf8(path), u"/", u"\\");
-}
+using namespace input;
 
 class MiscWidgetsTest : public ::testing::Test {
 protected:
@@ -31,49 +30,8 @@ protected:
     }
 };
 
-void pump(uint32_t milliseconds, const std::function<bool()>& done = nullptr) {
-    const uint32_t start = os::tickCount();
-    while (os::tickCount() - start < milliseconds) {
-        eventLoop().processPendingEvents();
-        if (done && done()) {
-            return;
-        }
-        ::Sleep(5);
-    }
-}
-
-void sendKey(WORD key) {
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
-}
-
-void moveMouseTo(Point screen) {
-    ::SetCursorPos(screen.x, screen.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    ::SendInput(1, &input, sizeof(INPUT));
-}
-
-void clickAt(Point screen) {
-    moveMouseTo(screen);
-    pump(50);
-    INPUT click[2]{};
-    click[0].type = click[1].type = INPUT_MOUSE;
-    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, click, sizeof(INPUT));
-}
-
 HWND handleOf(UIWindow& window) {
     return static_cast<HWND>(window.nativeWindow().handle());
-}
-
-Point centre(const Rect& r) {
-    return Point{r.x + r.width / 2, r.y + r.height / 2};
 }
 
 // A shown, active window the balloon and the link belong to.
@@ -117,7 +75,7 @@ TEST_F(MiscWidgetsTest, BalloonTipClosesByItsCloseButtonWithoutTakingTheActivati
     EXPECT_EQ(frame.bottom(), 1070);
     EXPECT_TRUE(owner.window.isActive());
 
-    clickAt(tip.nativeWindow().clientToScreen(centre(tip.closeButtonRect())));
+    clickAt(tip.nativeWindow().clientToScreen(centreOf(tip.closeButtonRect())));
     pump(1000, [&closed] { return closed > 0; });
     EXPECT_EQ(closed, 1);
     EXPECT_EQ(clicked, 0);
@@ -134,7 +92,7 @@ TEST_F(MiscWidgetsTest, BalloonTipTimesOutUnlessTheMouseRestsOnIt) {
     tip.onClosed = [&closed] { ++closed; };
     tip.showAt(Point{600, 600});
     pump(150);
-    moveMouseTo(tip.nativeWindow().clientToScreen(centre(tip.placement().body)));
+    moveMouseTo(tip.nativeWindow().clientToScreen(centreOf(tip.placement().body)));
     pump(900);
     EXPECT_EQ(closed, 0);
     EXPECT_TRUE(tip.isShown());
@@ -152,16 +110,16 @@ TEST_F(MiscWidgetsTest, LinkIsReachedWithTabAndActivatedWithTheKeyboard) {
         opened.emplace_back(address);
         return true;
     });
-    sendKey(VK_TAB);
-    sendKey(VK_TAB);
+    press(VK_TAB);
+    press(VK_TAB);
     pump(300, [&] { return owner.window.focusWidget() == owner.link; });
     ASSERT_EQ(owner.window.focusWidget(), owner.link);
-    sendKey(VK_RETURN);
+    press(VK_RETURN);
     pump(300, [&] { return !opened.empty(); });
     EXPECT_EQ(opened, (std::vector<WideString>{u"https://framewing.example/"}));
     int clicks = 0;
     owner.link->onClicked = [&clicks] { ++clicks; };
-    sendKey(VK_SPACE);
+    press(VK_SPACE);
     pump(300, [&] { return clicks > 0; });
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(opened.size(), 1u);

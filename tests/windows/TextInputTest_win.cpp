@@ -1,5 +1,7 @@
 // The text fields in a shown window, driven by the keyboard and mouse the
 // system synthesizes, with the real clipboard and input method.
+#include "SyntheticInput_win.h"
+
 #include "platform/ClipboardText.h"
 #include "platform/Handles_win.h"
 #include "platform/Time.h"
@@ -20,10 +22,7 @@
 namespace fw {
 namespace {
 
-WideString distFolder() {
-    std::string path = std::string("Z:") + FW_BINARY_DIR + "/dist";
-    return replaceAll(fromUtf8(path), u"/", u"\\");
-}
+using namespace input;
 
 class TextInputTest : public ::testing::Test {
 protected:
@@ -32,47 +31,6 @@ protected:
         dataPacks().mount(u"data", distFolder());
     }
 };
-
-void pump(uint32_t milliseconds, const std::function<bool()>& done = nullptr) {
-    const uint32_t start = os::tickCount();
-    while (os::tickCount() - start < milliseconds) {
-        eventLoop().processPendingEvents();
-        if (done && done()) {
-            return;
-        }
-        ::Sleep(5);
-    }
-}
-
-void sendKeys(std::initializer_list<std::pair<WORD, bool>> keys) {
-    std::vector<INPUT> inputs;
-    for (const auto& [key, up] : keys) {
-        INPUT input{};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        inputs.push_back(input);
-    }
-    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-    pump(60);
-}
-
-// A key pressed and let go, with Shift or Control held when asked.
-void press(WORD key, WORD modifier = 0) {
-    if (modifier) {
-        sendKeys({{modifier, false}, {key, false}, {key, true}, {modifier, true}});
-    } else {
-        sendKeys({{key, false}, {key, true}});
-    }
-}
-
-// Types ASCII text key by key, as a user would on the keyboard's layout.
-void typeText(const char* text) {
-    for (const char* c = text; *c; ++c) {
-        const SHORT scan = ::VkKeyScanW(static_cast<WCHAR>(*c));
-        press(static_cast<WORD>(scan & 0xFF), (scan & 0x100) ? VK_SHIFT : 0);
-    }
-}
 
 struct ShownWindow {
     ShownWindow() {

@@ -1,3 +1,5 @@
+#include "SyntheticInput_win.h"
+
 #include "resources/DataPack.h"
 #include "resources/StyleResources.h"
 #include "ui/TextLayout.h"
@@ -21,10 +23,7 @@
 namespace fw {
 namespace {
 
-WideString distFolder() {
-    std::string path = std::string("Z:") + FW_BINARY_DIR + "/dist";
-    return replaceAll(fromUtf8(path), u"/", u"\\");
-}
+using namespace input;
 
 class ToolkitWindowTest : public ::testing::Test {
 protected:
@@ -33,18 +32,6 @@ protected:
         dataPacks().mount(u"data", distFolder());
     }
 };
-
-// Handles this thread's messages for a while, or until `done` holds.
-void pump(uint32_t milliseconds, const std::function<bool()>& done = nullptr) {
-    const uint32_t start = os::tickCount();
-    while (os::tickCount() - start < milliseconds) {
-        eventLoop().processPendingEvents();
-        if (done && done()) {
-            return;
-        }
-        ::Sleep(5);
-    }
-}
 
 void pressKey(WORD key, bool shift = false) {
     std::vector<INPUT> inputs;
@@ -64,14 +51,6 @@ void pressKey(WORD key, bool shift = false) {
         add(VK_SHIFT, true);
     }
     ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-void moveMouseTo(Point screen) {
-    ::SetCursorPos(screen.x, screen.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE;
-    ::SendInput(1, &input, sizeof(INPUT));
 }
 
 class Recorder : public UIWidget {

@@ -1,4 +1,6 @@
 // The list and its scroll bar on a real window, driven by synthesized input.
+#include "SyntheticInput_win.h"
+
 #include "platform/Time.h"
 #include "platform/Win32.h"
 #include "resources/DataPack.h"
@@ -15,10 +17,7 @@
 namespace fw {
 namespace {
 
-WideString distFolder() {
-    std::string path = std::string("Z:") + FW_BINARY_DIR + "/dist";
-    return replaceAll(fromUtf8(path), u"/", u"\\");
-}
+using namespace input;
 
 class ListWindowTest : public ::testing::Test {
 protected:
@@ -28,31 +27,12 @@ protected:
     }
 };
 
-void pump(uint32_t milliseconds, const std::function<bool()>& done) {
-    const uint32_t start = os::tickCount();
-    while (os::tickCount() - start < milliseconds) {
-        eventLoop().processPendingEvents();
-        if (done()) {
-            return;
-        }
-        ::Sleep(5);
-    }
-}
-
 void sendMouse(Point screen, DWORD flags) {
     ::SetCursorPos(screen.x, screen.y);
     INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dwFlags = flags == 0 ? MOUSEEVENTF_MOVE : flags;
     ::SendInput(1, &input, sizeof(INPUT));
-}
-
-void pressKey(WORD key) {
-    INPUT inputs[2]{};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
 }
 
 // A shown, active window filled by one list.
@@ -107,7 +87,7 @@ TEST_F(ListWindowTest, IconModeSelectionFollowsTheKeyboard) {
     ASSERT_GE(columns, 2);
     w.list->setSelectedIndex(0);
     auto expectAfter = [&](WORD key, int32_t index) {
-        pressKey(key);
+        press(key);
         pump(1000, [&] { return w.list->selectedIndex() == index; });
         EXPECT_EQ(w.list->selectedIndex(), index) << "key " << key;
     };
