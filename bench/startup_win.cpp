@@ -29,23 +29,25 @@ double nowMs() {
     return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }
 
+LRESULT CALLBACK trivialProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
 // The reference: one window, shown and painted, then the message loop.
 int runTrivial() {
     WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_DESTROY) {
-            ::PostQuitMessage(0);
-            return LRESULT(0);
-        }
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    };
+    windowClass.lpfnWndProc = trivialProcedure;
     windowClass.hInstance = ::GetModuleHandleW(nullptr);
     windowClass.hbrBackground = static_cast<HBRUSH>(::GetStockObject(DKGRAY_BRUSH));
     windowClass.lpszClassName = L"TrivialWindow";
     ::RegisterClassW(&windowClass);
-    HWND window = ::CreateWindowExW(0, windowClass.lpszClassName, kTrivialTitle,
-                                    WS_OVERLAPPEDWINDOW, 100, 100, 640, 560, nullptr, nullptr,
-                                    windowClass.hInstance, nullptr);
+    HWND window =
+        ::CreateWindowExW(0, windowClass.lpszClassName, kTrivialTitle, WS_OVERLAPPEDWINDOW, 100,
+                          100, 640, 560, nullptr, nullptr, windowClass.hInstance, nullptr);
     ::ShowWindow(window, SW_SHOW);
     ::UpdateWindow(window);
     MSG message;
@@ -61,28 +63,27 @@ struct Search {
     bool found;
 };
 
+BOOL CALLBACK matchShownWindow(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<Search*>(context);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    wchar_t text[64] = {};
+    ::GetWindowTextW(window, text, 63);
+    if (owner == search->process && ::IsWindowVisible(window) && wcscmp(text, search->title) == 0) {
+        search->found = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 bool windowShown(DWORD process, const wchar_t* title) {
     Search search{process, title, false};
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            wchar_t text[64] = {};
-            ::GetWindowTextW(window, text, 63);
-            if (owner == s->process && ::IsWindowVisible(window) && wcscmp(text, s->title) == 0) {
-                s->found = true;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ::EnumWindows(matchShownWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
 // Milliseconds from the process start to its window on screen; -1 on failure.
-double timeToWindow(const WideString& commandLine, const WideString& folder,
-                    const wchar_t* title) {
+double timeToWindow(const WideString& commandLine, const WideString& folder, const wchar_t* title) {
     std::vector<wchar_t> line(commandLine.begin(), commandLine.end());
     line.push_back(0);
     STARTUPINFOW startup{};

@@ -40,53 +40,27 @@ protected:
     }
 };
 
-// Visible windows of the program besides the main window.
-int otherVisibleWindows(const Program& program, HWND main) {
-    struct Search {
-        DWORD process;
-        HWND main;
-        int count;
-    } search{program.processId(), main, 0};
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == s->process && window != s->main && ::IsWindowVisible(window)) {
-                ++s->count;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.count;
+struct VisibleSearch {
+    DWORD process;
+    HWND main;
+    int count;
+};
+
+BOOL CALLBACK countVisible(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<VisibleSearch*>(context);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == search->process && window != search->main && ::IsWindowVisible(window)) {
+        ++search->count;
+    }
+    return TRUE;
 }
 
-TEST_F(MainWindowTest, AMovedAndResizedWindowOpensWhereItWasLeft) {
-    writeSettings({{keys::kCloseToNotificationArea, SettingValue::boolean(false)}});
-    Program first;
-    HWND main = startShown(first);
-    ASSERT_NE(main, nullptr);
-    ASSERT_TRUE(::SetWindowPos(main, nullptr, 60, 50, 700, 520, SWP_NOZORDER | SWP_NOACTIVATE));
-    RECT placed{};
-    ASSERT_TRUE(waitUntil(3000, [&] {
-        ::GetWindowRect(main, &placed);
-        return placed.left == 60 && placed.right - placed.left == 700;
-    }));
-    closeAndWait(first, main);
-    SettingsStore saved(u"config.dat", u"Framewing");
-    EXPECT_EQ(saved.get(keys::kWindowMainLeft, SettingValue()).toInt32(), 60);
-    EXPECT_EQ(saved.get(keys::kWindowMainWidth, SettingValue()).toInt32(), 700);
-
-    Program second;
-    main = startShown(second);
-    ASSERT_NE(main, nullptr);
-    RECT again{};
-    ::GetWindowRect(main, &again);
-    EXPECT_EQ(again.left, placed.left);
-    EXPECT_EQ(again.top, placed.top);
-    EXPECT_EQ(again.right, placed.right);
-    EXPECT_EQ(again.bottom, placed.bottom);
-    closeAndWait(second, main);
+// Visible windows of the program besides the main window.
+int otherVisibleWindows(const Program& program, HWND main) {
+    VisibleSearch search{program.processId(), main, 0};
+    ::EnumWindows(countVisible, reinterpret_cast<LPARAM>(&search));
+    return search.count;
 }
 
 // Run by the two-monitor desktop, whose second monitor (800 x 600) lies left
