@@ -6,13 +6,22 @@
 namespace fw {
 
 class Application;
+class HistoryView;
 
 class AppHistoryHost : public HistoryHost {
 public:
     explicit AppHistoryHost(Application& application) : application_(application) {}
     SettingsModel& model() override;
+    // The screenshot list follows the history.
+    void entryShown(HistoryEntry& entry) override;
+    void entryRemoving(HistoryEntry& entry) override;
+    void entryRefreshed(HistoryEntry& entry) override;
+    void countChanged() override;
+    void dateChanged() override;
 
 private:
+    HistoryView* view();
+
     Application& application_;
 };
 

@@ -11,6 +11,7 @@
 #include "settings/SettingKeys.h"
 #include "settings/SettingsModel.h"
 #include "settings/SettingsStore.h"
+#include "shell/MainWindowController.h"
 #include "shell/WindowController.h"
 #include "stats/StatisticsSchedule.h"
 
@@ -28,6 +29,8 @@ Application* application() {
 
 Application::Application(AppHost& host) : host_(host) {
     publishedApplication = this;
+    product_ = ProductInfo{host.instanceName(), host.aboutName(), host.aboutName2(),
+                           host.makerName(),    programVersion(), host.executablePath()};
     defaults_ = standardDefaults();
     settings_ = std::make_unique<SettingsStore>(u"config.dat", host.instanceName());
     applyDefaults(*settings_, defaults_);
@@ -61,7 +64,9 @@ Application::~Application() {
 
 void Application::start() {
     windows_->start();
-    StartTimer(this, kDeferredStartupTimer, deferredStartupDelay(std::rand() % 32768));
+    const int32_t delay = deferredStartupDelay(std::rand() % 32768);
+    StartTimer(this, kDeferredStartupTimer, delay);
+    reportStartupDelay(delay);
     startHistory();
     StartTimer(this, CaptureController::kHistoryWatchTimer,
                CaptureController::kHistoryWatchIntervalMs);
@@ -71,6 +76,7 @@ void Application::start() {
 
 bool Application::saveSettings() {
     model_->writeSettings(*settings_);
+    windows_->saveWindowSettings(*settings_);
     return settings_->save();
 }
 
@@ -85,6 +91,22 @@ void Application::exit() {
     host_.quit();
 }
 
+void Application::mainWindowCreated(void* window) {
+    host_.setMainWindowHandle(window);
+}
+
+void Application::mainWindowDestroyed(void* window) {
+    if (host_.mainWindowHandle() == window) {
+        host_.setMainWindowHandle(nullptr);
+    }
+}
+
+void Application::startCapture(int32_t mode) {
+    if (model_->capture) {
+        model_->capture->StartCapture(static_cast<CaptureMode>(mode));
+    }
+}
+
 void Application::OnTimer(int32_t identifier) {
     if (identifier == kDeferredStartupTimer) {
         StopTimer(this, kDeferredStartupTimer);
@@ -95,16 +117,19 @@ void Application::OnTimer(int32_t identifier) {
 }
 
 void Application::deferredStartup() {
+    windows_->restoreMainWindowGeometry();
     if (!hasAutorunSwitch(host_.commandLine())) {
-        SettingValue maximized =
-            settings_->get(keys::kWindowMainMaximized, SettingValue::boolean(false));
-        if (maximized.toBool()) {
-            // Shown maximized once; the stored state is rewritten when the window
-            // geometry is saved again.
+        const bool maximized =
+            settings_->get(keys::kWindowMainMaximized, SettingValue::boolean(false)).toBool();
+        windows_->showMainWindow(maximized);
+        if (maximized) {
+            // Shown maximized this once: a crash before the next save must not
+            // start every later run maximized. The exit writes the state anew.
             settings_->set(keys::kWindowMainMaximized, SettingValue::boolean(false));
+            settings_->save();
         }
-        windows_->showMainWindow(maximized.toBool());
     }
+    windows_->createNotificationIcon();
     model_->statistics.numRuns++;
 }
 

@@ -2,6 +2,7 @@
 // The application object: owns the settings, the settings model and the window
 // controller, and runs the deferred start-up step and the exit command.
 #include "settings/Defaults.h"
+#include "shell/WindowController.h"
 #include "ui/TimerService.h"
 
 #include <memory>
@@ -13,9 +14,8 @@ class HistoryHost;
 class SettingsModel;
 class SettingsStore;
 class StatisticsSchedule;
-class WindowController;
 
-class Application : public TimerOwner {
+class Application : public TimerOwner, public MainWindowHost {
 public:
     // The history watch's timer and interval are the capture pipeline's, which
     // pauses the watch during a capture.
@@ -26,16 +26,21 @@ public:
 
     // Creates the window controller and starts the run's timers.
     void start();
+    // The settings model, then the window keys, into config.dat.
     bool saveSettings();
     // The exit command: hide, save, stop the watch, destroy the windows, quit.
-    void exit();
+    void exit() override;
 
     void OnTimer(int32_t identifier) override;
 
     AppHost& host() { return host_; }
-    SettingsStore& settings() { return *settings_; }
-    SettingsModel& model() { return *model_; }
+    SettingsStore& settings() override { return *settings_; }
+    SettingsModel& model() override { return *model_; }
+    const ProductInfo& product() override { return product_; }
     WindowController* windows() { return windows_.get(); }
+    void mainWindowCreated(void* window) override;
+    void mainWindowDestroyed(void* window) override;
+    void startCapture(int32_t mode) override;
 
 private:
     void deferredStartup();
@@ -44,6 +49,7 @@ private:
     void finishHistory();
 
     AppHost& host_;
+    ProductInfo product_;
     DefaultsList defaults_;
     // Destroyed in reverse order: windows, model, then the store, whose
     // destructor writes config.dat a last time.

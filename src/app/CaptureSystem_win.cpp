@@ -13,6 +13,7 @@
 #include "platform/Sound.h"
 #include "platform/Win32.h"
 #include "settings/SettingsModel.h"
+#include "shell/MainWindowController.h"
 #include "shell/WindowController.h"
 #include "ui/UIMessageBox.h"
 

@@ -5,6 +5,8 @@
 
 namespace fw {
 
+// The program's version, as the About window shows it.
+WideString programVersion();
 // The user agent of the usage report: the program and its version, nothing else.
 WideString userAgent();
 
@@ -14,6 +16,9 @@ bool isSupportedVersion(uint32_t major, uint32_t minor);
 bool hasAutorunSwitch(WideStringView commandLine);
 // 128 to 256 ms: the deferred start-up delay for a pseudo-random r in 0..32767.
 int32_t deferredStartupDelay(int32_t r);
+// Writes the delay drawn to the file named by FW_STARTUP_DELAY_FILE, when set:
+// the start-up benchmark subtracts it from the time to the window.
+void reportStartupDelay(int32_t delayMs);
 
 // The entry function's body: start-up, message loop, shutdown; the exit code.
 int runFramewing();

@@ -60,9 +60,11 @@ void GlobalHotkeys::setPrintScreen(bool on) {
         return;
     }
     if (on) {
-        backend_->registerSystemHotkey(kHotkeyPrintScreen, 0, kKeyPrintScreen);
+        printScreenRefused_ =
+            !backend_->registerSystemHotkey(kHotkeyPrintScreen, 0, kKeyPrintScreen);
     } else {
         backend_->unregisterSystemHotkey(kHotkeyPrintScreen);
+        printScreenRefused_ = false;
     }
     printScreen_ = on;
 }

@@ -37,15 +37,18 @@ public:
     void unregisterHotkey(int32_t id);
     bool isRegistered(int32_t id) const;
 
-    // PrintScreen alone, identifier -2, outside the list; the platform's answer
-    // is not checked because nothing could be done about it.
+    // PrintScreen alone, identifier -2, outside the list. Another program may
+    // hold the key already: printScreenRefused() then tells, so that the user
+    // can learn why the key does nothing here.
     void setPrintScreen(bool on);
     bool printScreenOn() const { return printScreen_; }
+    bool printScreenRefused() const { return printScreenRefused_; }
 
 private:
     std::unique_ptr<HotkeyBackend> backend_;
     std::vector<int32_t> registered_;
     bool printScreen_ = false;
+    bool printScreenRefused_ = false;
 };
 
 } // namespace fw

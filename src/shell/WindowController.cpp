@@ -1,13 +1,27 @@
 #include "shell/WindowController.h"
 
+#include "shell/MainWindowController.h"
+
 namespace fw {
 
-WindowController::WindowController(Application& application) : application_(application) {}
+WindowController::WindowController(MainWindowHost& host) : host_(host) {}
 
 WindowController::~WindowController() = default;
 
 void WindowController::start() {
-    main_ = std::make_unique<MainWindowController>(application_);
+    main_ = std::make_unique<MainWindowController>(host_);
+}
+
+void WindowController::restoreMainWindowGeometry() {
+    if (main_) {
+        main_->restoreGeometry();
+    }
+}
+
+void WindowController::createNotificationIcon() {
+    if (main_) {
+        main_->createNotificationIcon();
+    }
 }
 
 void WindowController::showMainWindow(bool maximized) {
@@ -24,6 +38,16 @@ void WindowController::hideMainWindow() {
 
 void WindowController::destroyMainWindow() {
     main_.reset();
+}
+
+void WindowController::saveWindowSettings(SettingsStore& store) {
+    if (main_) {
+        main_->saveWindowSettings(store);
+    }
+}
+
+HistoryView* WindowController::historyView() {
+    return main_.get();
 }
 
 } // namespace fw

@@ -1,59 +1,74 @@
 #pragma once
 // The window controller: owns the main window controller, which owns the main
 // window, the global hotkeys and the notification-area icon.
+#include "platform/WideString.h"
+
 #include <cstdint>
 #include <memory>
 
 namespace fw {
 
-class Application;
-class GlobalHotkeys;
+class HistoryView;
+class MainWindowController;
+class SettingsModel;
+class SettingsStore;
 
-class MainWindowController {
+// Who the program is, as its windows show it.
+struct ProductInfo {
+    WideString instanceName; // the notification icon's tip, the start-up entry's name
+    WideString aboutName;    // "Framewing"
+    WideString aboutName2;   // the longer name under it
+    WideString makerName;
+    WideString version;
+    WideString executablePath;
+};
+
+// What the windows need from the application that owns them.
+class MainWindowHost {
 public:
-    explicit MainWindowController(Application& application);
-    MainWindowController(const MainWindowController&) = delete;
-    MainWindowController& operator=(const MainWindowController&) = delete;
-    virtual ~MainWindowController();
-
-    void show(bool maximized);
-    void hide();
-    bool isVisible() const;
-    void toggle();
-    void* windowHandle() const { return window_; }
-
-    // The window procedure's entry; returns true when the message was handled.
-    bool handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam, intptr_t& result);
-
-    GlobalHotkeys& hotkeys() { return *hotkeys_; }
-
-private:
-    void onClose();
-    void bringToFront();
-    // Show/hide, capture, then PrintScreen when enabled; failures are silent.
-    void registerHotkeys();
-    void onHotkey(int32_t id);
-
-    Application& application_;
-    void* window_;
-    std::unique_ptr<GlobalHotkeys> hotkeys_;
+    virtual ~MainWindowHost() = default;
+    virtual SettingsStore& settings() = 0;
+    virtual SettingsModel& model() = 0;
+    virtual const ProductInfo& product() = 0;
+    // The window that receives the messages of a second start.
+    virtual void mainWindowCreated(void* window) = 0;
+    virtual void mainWindowDestroyed(void* window) = 0;
+    // A capture in `mode` (1 full screen ... 4 timer), as the capture button starts it.
+    virtual void startCapture(int32_t mode) = 0;
+    // The exit command.
+    virtual void exit() = 0;
+    // The options windows, where the program has them: their buttons are
+    // disabled otherwise.
+    virtual bool hasOptions() const { return false; }
+    virtual void showOptions() {}
+    virtual void showModeOptions(int32_t /*mode*/) {}
 };
 
 class WindowController {
 public:
-    explicit WindowController(Application& application);
+    explicit WindowController(MainWindowHost& host);
     WindowController(const WindowController&) = delete;
     WindowController& operator=(const WindowController&) = delete;
     virtual ~WindowController();
 
+    // Builds the main window (hidden) and registers the hotkeys.
     void start();
+    // The deferred start-up step's part: where the main window was, and the
+    // notification-area icon.
+    void restoreMainWindowGeometry();
+    void createNotificationIcon();
     void showMainWindow(bool maximized);
     void hideMainWindow();
     void destroyMainWindow();
+    // The window keys of the settings ("windows/windowMain..."), as saving
+    // the settings writes them.
+    void saveWindowSettings(SettingsStore& store);
     MainWindowController* mainWindow() { return main_.get(); }
+    // The screenshot list, which shows the history; null without a main window.
+    HistoryView* historyView();
 
 private:
-    Application& application_;
+    MainWindowHost& host_;
     std::unique_ptr<MainWindowController> main_;
 };
 

@@ -107,9 +107,17 @@ bool Program::isRunning() const {
 namespace {
 struct WindowSearch {
     DWORD processId;
-    const wchar_t* className;
+    const wchar_t* className; // null: the main window
     HWND found;
 };
+
+// The main window is the toolkit window titled "Framewing": toolkit classes are
+// named per window, so the class alone does not tell it.
+bool isMainWindow(HWND window, const wchar_t* className) {
+    wchar_t title[256] = {};
+    ::GetWindowTextW(window, title, 255);
+    return wcsncmp(className, L"UUI___", 6) == 0 && wcscmp(title, kMainWindowTitle) == 0;
+}
 
 BOOL CALLBACK matchWindow(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<WindowSearch*>(context);
@@ -117,7 +125,9 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM context) {
     ::GetWindowThreadProcessId(window, &owner);
     wchar_t name[256] = {};
     ::GetClassNameW(window, name, 255);
-    if (owner == search->processId && wcscmp(name, search->className) == 0) {
+    const bool match =
+        search->className ? wcscmp(name, search->className) == 0 : isMainWindow(window, name);
+    if (owner == search->processId && match) {
         search->found = window;
         return FALSE;
     }
@@ -135,6 +145,10 @@ HWND Program::waitForWindow(const wchar_t* className, DWORD timeoutMs) const {
     HWND window = nullptr;
     waitUntil(timeoutMs, [&] { return (window = findWindow(className)) != nullptr; });
     return window;
+}
+
+HWND Program::waitForMainWindow(DWORD timeoutMs) const {
+    return waitForWindow(nullptr, timeoutMs);
 }
 
 } // namespace fw::e2e

@@ -80,6 +80,8 @@ public:
     // The program's top-level window with this class, or null after the time-out.
     HWND waitForWindow(const wchar_t* className, DWORD timeoutMs) const;
     HWND findWindow(const wchar_t* className) const;
+    // The main window (a toolkit window titled "Framewing"), or null after the time-out.
+    HWND waitForMainWindow(DWORD timeoutMs) const;
 
 private:
     KernelHandle process_;
@@ -111,6 +113,6 @@ template <typename Condition> bool waitUntil(DWORD timeoutMs, Condition conditio
     return true;
 }
 
-constexpr wchar_t kMainWindowClass[] = L"UUI___MainWindow";
+constexpr wchar_t kMainWindowTitle[] = L"Framewing";
 
 } // namespace fw::e2e

@@ -23,7 +23,7 @@ protected:
     void start() {
         writeSettings({{keys::kCloseToNotificationArea, SettingValue::boolean(false)}});
         ASSERT_TRUE(program.start(joinPath(distFolder(), u"Framewing.exe")));
-        main = program.waitForWindow(kMainWindowClass, 10000);
+        main = program.waitForMainWindow(10000);
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(waitUntil(5000, [&] { return ::IsWindowVisible(main) != 0; }));
     }

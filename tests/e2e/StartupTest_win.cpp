@@ -20,7 +20,7 @@ protected:
 TEST_F(StartupTest, SecondStartSignalsTheFirstAndExitsWithMinusOne) {
     Program first;
     ASSERT_TRUE(first.start(exe(), u"-autorun"));
-    HWND main = first.waitForWindow(kMainWindowClass, 10000);
+    HWND main = first.waitForMainWindow(10000);
     ASSERT_NE(main, nullptr);
     // "-autorun" keeps the main window hidden past the deferred start-up step.
     ::Sleep(600);
@@ -50,7 +50,7 @@ TEST_F(StartupTest, WithoutDataPackTheProgramRefusesToStartAndWritesNoSettings) 
 TEST_F(StartupTest, ClosingTheMainWindowHidesItByDefault) {
     Program program;
     ASSERT_TRUE(program.start(exe()));
-    HWND main = program.waitForWindow(kMainWindowClass, 10000);
+    HWND main = program.waitForMainWindow(10000);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(waitUntil(5000, [&] { return ::IsWindowVisible(main) != 0; }));
     ::PostMessageW(main, WM_CLOSE, 0, 0);
@@ -63,7 +63,7 @@ TEST_F(StartupTest, RunsUntilTheMainWindowIsClosedThenExitsWithZeroAndSavesSetti
     writeSettings({{keys::kCloseToNotificationArea, SettingValue::boolean(false)}});
     Program program;
     ASSERT_TRUE(program.start(exe()));
-    HWND main = program.waitForWindow(kMainWindowClass, 10000);
+    HWND main = program.waitForMainWindow(10000);
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(waitUntil(5000, [&] { return ::IsWindowVisible(main) != 0; }));
     int exitCode = 0;
