@@ -97,7 +97,7 @@ void Application::deferredStartup() {
         }
         windows_->showMainWindow(maximized.toBool());
     }
-    model_->statistics.numRuns++;
+    model_->statistics.countRun();
 }
 
 void Application::startHistory() {

@@ -38,11 +38,8 @@ int32_t oneOf(int32_t value, std::initializer_list<int32_t> allowed, int32_t fal
 }
 
 bool takeRegistryConsent() {
-    uint32_t number = 0;
-    WideString text;
-    // The installer may write the value as a number or as text.
-    bool present = os::readUserRegistryDword(kInstallerKey, kInstallerValue, number) ||
-                   os::readUserRegistryString(kInstallerKey, kInstallerValue, text);
+    // Any value counts as consent, whatever type and size the installer wrote.
+    const bool present = os::hasUserRegistryValue(kInstallerKey, kInstallerValue);
     if (present) {
         os::deleteUserRegistryValue(kInstallerKey, kInstallerValue);
     }
@@ -54,7 +51,22 @@ WideString specialFolder(os::SpecialFolder which) {
     return os::specialFolderPath(which, path) ? path : WideString();
 }
 
+void countUp(int32_t& counter) {
+    if (counter < INT32_MAX) {
+        ++counter;
+    }
+}
+
 } // namespace
+
+void StatisticsValues::countScreenshot() {
+    countUp(totalScreenshots);
+    countUp(outTotalScreenshots);
+}
+
+void StatisticsValues::countRun() {
+    countUp(numRuns);
+}
 
 SettingsEnvironment SettingsEnvironment::system() {
     static const WideString editor =

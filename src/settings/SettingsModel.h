@@ -68,6 +68,11 @@ struct StatisticsValues {
     int32_t numRuns = 0;
     int32_t totalScreenshots = 0;
     int32_t outTotalScreenshots = 0;
+
+    // One more saved screenshot (both counters), one more start. A counter
+    // stays at its largest value instead of overflowing.
+    void countScreenshot();
+    void countRun();
 };
 
 class SettingsModel {
