@@ -15,6 +15,24 @@ bool isDriveLetter(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
+// "\\server\share\" of a network path, also when written "\\?\UNC\server\share";
+// empty for any other path.
+WideString shareRootOf(WideStringView folder) {
+    WideStringView rest;
+    if (startsWith(folder, u"\\\\?\\UNC\\")) {
+        rest = folder.substr(8);
+    } else if (startsWith(folder, u"\\\\") && !startsWith(folder, u"\\\\?\\") &&
+               !startsWith(folder, u"\\\\.\\")) {
+        rest = folder.substr(2);
+    }
+    const size_t server = rest.find(u'\\');
+    if (server == 0 || server == WideStringView::npos || server + 1 == rest.size() ||
+        rest[server + 1] == u'\\') {
+        return WideString();
+    }
+    return u"\\\\" + WideString(rest.substr(0, rest.find(u'\\', server + 1))) + u"\\";
+}
+
 // A rectangle whose right or bottom edge does not fit 32 bits cannot be saved.
 bool isUsable(const Image& image, const Rect& r) {
     return !image.isEmpty() && !r.isEmpty() && static_cast<int64_t>(r.x) + r.width <= INT32_MAX &&
@@ -23,7 +41,11 @@ bool isUsable(const Image& image, const Rect& r) {
 
 } // namespace
 
-WideString driveRootOf(WideStringView folder) {
+WideString volumeRootOf(WideStringView folder) {
+    WideString share = shareRootOf(folder);
+    if (!share.empty()) {
+        return share;
+    }
     const size_t colon = folder.rfind(u':');
     if (colon == WideStringView::npos || colon == 0 || !isDriveLetter(folder[colon - 1])) {
         return WideString();
@@ -32,8 +54,12 @@ WideString driveRootOf(WideStringView folder) {
 }
 
 bool hasEnoughFreeSpace(WideStringView folder, CaptureSystem& system) {
-    const WideString root = driveRootOf(folder);
-    if (root.empty() || (system.logicalDrives() & (1u << (root[0] - u'A'))) == 0) {
+    const WideString root = volumeRootOf(folder);
+    if (root.empty()) {
+        return false;
+    }
+    const bool drive = root[1] == u':';
+    if (drive && (system.logicalDrives() & (1u << (root[0] - u'A'))) == 0) {
         return false;
     }
     uint64_t bytes = 0;

@@ -14,11 +14,13 @@ namespace fw {
 
 struct SettingsValues;
 
-// Free-space rule shared with the timer mode: the output folder's drive
-// ("C:\" from the letter before its last colon) must be a logical drive with
-// more than 100 MiB available. A path without a drive letter fails.
+// Free-space rule shared with the timer mode: the output folder's volume must
+// have more than 100 MiB available. The volume is the drive ("C:\" from the
+// letter before the last colon, which must be a logical drive) or the network
+// share ("\\server\share\", also from "\\?\UNC\server\share"); a path that
+// names neither, or whose free space is unknown, fails.
 constexpr uint64_t kMinimumFreeBytes = 100ull * 1024 * 1024;
-WideString driveRootOf(WideStringView folder);
+WideString volumeRootOf(WideStringView folder);
 bool hasEnoughFreeSpace(WideStringView folder, CaptureSystem& system);
 
 // The capture delay is kept within these bounds whatever the settings say.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace fw {
@@ -15,6 +16,7 @@ public:
     bool mainVisible = true;
     uint32_t drives = 1u << 2; // C:
     uint64_t freeBytes = 1ull << 40;
+    std::vector<WideString> volumes = {u"C:\\", u"\\\\server\\share\\"};
     int32_t monitors = 1;
     Rect work{0, 0, 8, 5};
     bool overlay = true;
@@ -32,7 +34,7 @@ public:
     uint32_t logicalDrives() override { return drives; }
     bool freeDiskSpace(WideStringView root, uint64_t& bytes) override {
         bytes = freeBytes;
-        return root == u"C:\\";
+        return std::find(volumes.begin(), volumes.end(), root) != volumes.end();
     }
     Rect virtualScreen() override { return Rect{0, 0, 8, 6}; }
     int32_t monitorCount() override { return monitors; }
@@ -127,7 +129,7 @@ TEST_F(CaptureControllerTest, OtherOpenWindowsOrDialogsBlockTheTrigger) {
     EXPECT_FALSE(controller->isCapturing());
 }
 
-TEST_F(CaptureControllerTest, FreeSpaceMustExceedOneHundredMebibytesOnALocalDrive) {
+TEST_F(CaptureControllerTest, FreeSpaceMustExceedOneHundredMebibytesOnTheOutputVolume) {
     system->freeBytes = 104857600;
     controller->StartCapture(CaptureMode::FullScreen);
     EXPECT_FALSE(controller->isCapturing());
@@ -135,12 +137,23 @@ TEST_F(CaptureControllerTest, FreeSpaceMustExceedOneHundredMebibytesOnALocalDriv
     EXPECT_TRUE(system->mainVisible);
 
     system->freeBytes = 104857601;
-    EXPECT_TRUE(hasEnoughFreeSpace(u"C:\\Shots", *system));
-    for (const char16_t* refused : {u"\\\\server\\share\\shots", u"D:\\Shots", u":\\x", u""}) {
+    // A network share is asked for its own free space.
+    for (const char16_t* accepted :
+         {u"C:\\Shots", u"\\\\server\\share\\shots", u"\\\\server\\share",
+          u"\\\\?\\UNC\\server\\share\\shots", u"\\\\?\\c:\\a"}) {
+        EXPECT_TRUE(hasEnoughFreeSpace(accepted, *system)) << toUtf8(accepted);
+    }
+    // Unknown space (another share, a drive that is not there) or no volume at all.
+    for (const char16_t* refused :
+         {u"\\\\server\\other\\shots", u"\\\\server\\", u"\\\\server", u"\\\\\\share",
+          u"\\\\.\\pipe\\x", u"D:\\Shots", u":\\x", u""}) {
         EXPECT_FALSE(hasEnoughFreeSpace(refused, *system)) << toUtf8(refused);
     }
-    EXPECT_EQ(driveRootOf(u"\\\\?\\d:\\a"), u"D:\\");
-    settings.outputFolder = u"\\\\server\\share";
+    settings.outputFolder = u"\\\\server\\share\\shots";
+    controller->StartCapture(CaptureMode::FullScreen);
+    EXPECT_TRUE(controller->isCapturing());
+    controller->CancelCapture();
+    system->freeBytes = 1000;
     controller->StartCapture(CaptureMode::FullScreen);
     EXPECT_FALSE(controller->isCapturing());
     EXPECT_EQ(system->messages.size(), 2u);
