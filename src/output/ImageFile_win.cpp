@@ -116,7 +116,10 @@ bool saveImage(WideStringView path, const Image& image) {
     }
     const Image& written = opaque ? withoutAlpha(image) : image;
     WideString target(path);
-    WideString temp = os::atomicTempPath(target);
+    const WideString temp = os::createTempFileBeside(target);
+    if (temp.empty()) {
+        return false;
+    }
     if (!encode(written, *codec, temp) || !os::replaceFile(temp, target)) {
         os::deleteFile(temp);
         return false;

@@ -152,9 +152,9 @@ bool ScreenshotHistory::save() const {
     os::createFolder(parentFolder(filePath_));
     // Written beside the file and put in its place in one step, so that a
     // crash or a full disk never leaves a damaged history behind.
-    const WideString temp = os::atomicTempPath(filePath_);
+    const WideString temp = os::createTempFileBeside(filePath_);
     os::FileWriter file;
-    bool written = file.create(temp);
+    bool written = !temp.empty() && file.create(temp);
     if (written) {
         FileSink sink(file);
         writeHistory(sink, entries_);

@@ -40,8 +40,12 @@ bool writeFile(WideStringView path, const void* data, size_t size);
 // in one step, so that `path` is never left half-written. On failure the old
 // file is untouched and the temporary file removed.
 bool writeFileAtomic(WideStringView path, const void* data, size_t size);
-// The name of the temporary file writeFileAtomic uses for `path`.
-WideString atomicTempPath(WideStringView path);
+// Creates a new empty file beside `path` for such a replacement, named
+// "<path>.<unique>.tmp" and created exclusively, so that it can never be a file
+// of the user's; returns its path, empty when none could be created.
+WideString createTempFileBeside(WideStringView path);
+// Creates an empty file; false when anything exists at `path` already.
+bool createNewFile(WideStringView path);
 // Replaces `target` by `source` atomically (rename over an existing file).
 bool replaceFile(WideStringView source, WideStringView target);
 

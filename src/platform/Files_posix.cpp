@@ -105,6 +105,11 @@ bool writeFile(WideStringView path, const void* data, size_t size) {
     return ::close(fd) == 0 && ok;
 }
 
+bool createNewFile(WideStringView path) {
+    const int fd = ::open(nativePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    return fd >= 0 && ::close(fd) == 0;
+}
+
 bool replaceFile(WideStringView source, WideStringView target) {
     return ::rename(nativePath(source).c_str(), nativePath(target).c_str()) == 0;
 }

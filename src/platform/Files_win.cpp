@@ -103,6 +103,12 @@ bool writeFile(WideStringView path, const void* data, size_t size) {
     return ::FlushFileBuffers(file.get()) != 0;
 }
 
+bool createNewFile(WideStringView path) {
+    FileHandle file(::CreateFileW(wide(WideString(path)), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
+}
+
 bool replaceFile(WideStringView source, WideStringView target) {
     return ::MoveFileExW(wide(WideString(source)), wide(WideString(target)),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;

@@ -9,19 +9,39 @@
 namespace fw {
 namespace {
 
-TEST(FilesTest, AtomicWriteReplacesWholeFileAndKeepsOldOneOnFailure) {
+std::string readText(WideStringView path) {
+    Bytes contents;
+    os::readFile(path, contents);
+    return std::string(contents.begin(), contents.end());
+}
+
+TEST(FilesTest, AtomicWriteReplacesWholeFileAndLeavesOtherFilesAlone) {
     TempFolder temp("files");
-    WideString folder = temp.path();
-    ASSERT_TRUE(os::createFolder(joinPath(folder, u"a\\b")));
-    WideString path = joinPath(folder, u"a\\b\\file.dat");
+    WideString folder = joinPath(temp.path(), u"a\\b");
+    ASSERT_TRUE(os::createFolder(folder));
+    WideString path = joinPath(folder, u"shot.png");
+    // The user's own files with the names a temporary file could have had.
+    for (const char16_t* name : {u"shot.png.tmp", u"shot.png.~tmp"}) {
+        ASSERT_TRUE(os::writeFile(joinPath(folder, name), "mine", 4));
+    }
     ASSERT_TRUE(os::writeFileAtomic(path, "first", 5));
     ASSERT_TRUE(os::writeFileAtomic(path, "second!", 7));
-    Bytes contents;
-    ASSERT_TRUE(os::readFile(path, contents));
-    EXPECT_EQ(std::string(contents.begin(), contents.end()), "second!");
-    EXPECT_FALSE(os::fileExists(os::atomicTempPath(path)));
-    // A target inside a missing folder cannot be written; nothing is left behind.
-    EXPECT_FALSE(os::writeFileAtomic(joinPath(folder, u"missing\\x.dat"), "x", 1));
+    EXPECT_EQ(readText(path), "second!");
+    EXPECT_EQ(readText(joinPath(folder, u"shot.png.tmp")), "mine");
+    EXPECT_EQ(os::listFiles(folder).size(), 3u);
+    // A target that cannot be replaced (a folder) fails and leaves nothing behind.
+    ASSERT_TRUE(os::createFolder(joinPath(folder, u"taken")));
+    EXPECT_FALSE(os::writeFileAtomic(joinPath(folder, u"taken"), "x", 1));
+    EXPECT_EQ(os::listFiles(folder).size(), 3u);
+    // Temporary names are new files each time; an existing name is never reused.
+    const WideString first = os::createTempFileBeside(path);
+    const WideString second = os::createTempFileBeside(path);
+    EXPECT_TRUE(startsWith(first, path + u".") && endsWith(first, u".tmp"));
+    EXPECT_NE(first, second);
+    EXPECT_FALSE(os::createNewFile(first));
+    EXPECT_TRUE(os::fileExists(first) && os::fileExists(second));
+    EXPECT_TRUE(os::createTempFileBeside(joinPath(temp.path(), u"missing\\x.dat")).empty());
+    EXPECT_FALSE(os::writeFileAtomic(joinPath(temp.path(), u"missing\\x.dat"), "x", 1));
     EXPECT_TRUE(os::deleteFile(path));
     EXPECT_FALSE(os::fileExists(path));
 }
