@@ -49,6 +49,17 @@ foreach(dir ${FW_TEST_DIRS})
     endif()
 endforeach()
 
+# History times across daylight-saving changes, once in a zone of each
+# hemisphere, so that one of them is in summer time whatever today's date. Wine
+# takes the zone from TZ when a process starts.
+if(CMAKE_CROSSCOMPILING_EMULATOR AND TARGET tests_output)
+    foreach(zone Europe/Berlin Australia/Sydney)
+        string(REPLACE "/" "-" name "daylight-saving-${zone}")
+        add_test(NAME ${name} COMMAND tests_output --gtest_filter=DaylightSaving*)
+        set_tests_properties(${name} PROPERTIES TIMEOUT 120 ENVIRONMENT "TZ=${zone}")
+    endforeach()
+endif()
+
 # End-to-end tests drive the real program under Wine.
 if(WIN32)
     file(GLOB FW_E2E_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/*.cpp)

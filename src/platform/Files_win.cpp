@@ -144,13 +144,15 @@ bool lastWriteTime(WideStringView path, DateTime& time) {
     if (!::GetFileAttributesExW(wide(WideString(path)), GetFileExInfoStandard, &data)) {
         return false;
     }
-    FILETIME local{};
-    SYSTEMTIME st{};
-    if (!::FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
-        !::FileTimeToSystemTime(&local, &st)) {
+    // With the offset in force at the file's own date, not today's: otherwise
+    // every file would move by an hour when daylight saving starts or ends.
+    SYSTEMTIME utc{};
+    SYSTEMTIME local{};
+    if (!::FileTimeToSystemTime(&data.ftLastWriteTime, &utc) ||
+        !::SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) {
         return false;
     }
-    time = fromSystemTime(st);
+    time = fromSystemTime(local);
     return true;
 }
 
@@ -163,9 +165,10 @@ bool setLastWriteTime(WideStringView path, const DateTime& localTime) {
     st.wMinute = static_cast<WORD>(localTime.minute);
     st.wSecond = static_cast<WORD>(localTime.second);
     st.wMilliseconds = static_cast<WORD>(localTime.millisecond);
-    FILETIME local{};
+    SYSTEMTIME universal{};
     FILETIME utc{};
-    if (!::SystemTimeToFileTime(&st, &local) || !::LocalFileTimeToFileTime(&local, &utc)) {
+    if (!::TzSpecificLocalTimeToSystemTime(nullptr, &st, &universal) ||
+        !::SystemTimeToFileTime(&universal, &utc)) {
         return false;
     }
     FileHandle file(::CreateFileW(wide(WideString(path)), FILE_WRITE_ATTRIBUTES,
