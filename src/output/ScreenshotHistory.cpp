@@ -5,6 +5,7 @@
 #include "platform/Files.h"
 #include "settings/SettingsModel.h"
 
+#include <algorithm>
 #include <iterator>
 #include <unordered_set>
 
@@ -36,6 +37,15 @@ private:
     os::FileWriter& file_;
 };
 
+// The shown entries and the waiting records in one list, oldest first.
+std::list<HistoryEntry> mergedByTime(const std::list<HistoryEntry>& shown,
+                                     const std::list<HistoryEntry>& waiting) {
+    std::list<HistoryEntry> all;
+    std::merge(shown.begin(), shown.end(), waiting.begin(), waiting.end(), std::back_inserter(all),
+               [](const HistoryEntry& a, const HistoryEntry& b) { return a.time < b.time; });
+    return all;
+}
+
 } // namespace
 
 CaptureTime HistoryHost::now() const {
@@ -44,6 +54,10 @@ CaptureTime HistoryHost::now() const {
 
 bool HistoryHost::fileExists(WideStringView path) const {
     return os::fileExists(path);
+}
+
+bool HistoryHost::folderExists(WideStringView path) const {
+    return os::folderExists(path);
 }
 
 bool HistoryHost::lastWriteTime(WideStringView path, CaptureTime& time) const {
@@ -87,10 +101,20 @@ size_t ScreenshotHistory::load() {
     }
     FileSource source(file);
     HistoryReader reader(source);
-    HistoryRecord record;
+    // The folders follow the last record, so every record is read first.
+    std::vector<HistoryRecord> records;
+    for (HistoryRecord record; reader.next(record);) {
+        records.push_back(std::move(record));
+    }
+    std::vector<WideString> folders = reader.readFolders();
+    // A file without folders was written for the output folder as stored, even
+    // while another one stands in for it.
+    const WideString& unavailable = model.values.unavailableOutputFolder;
+    const WideString& stored = unavailable.empty() ? model.values.outputFolder : unavailable;
     size_t loaded = 0;
-    while (reader.next(record)) {
-        loaded += loadRecord(record, paths) ? 1 : 0;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const bool known = i < folders.size() && !folders[i].empty();
+        loaded += loadRecord(records[i], known ? std::move(folders[i]) : stored, paths) ? 1 : 0;
     }
     int32_t& total = model.statistics.totalScreenshots;
     if (total < 0 || static_cast<size_t>(total) < entries_.size()) {
@@ -100,28 +124,37 @@ size_t ScreenshotHistory::load() {
     return loaded;
 }
 
-bool ScreenshotHistory::loadRecord(const HistoryRecord& record,
+bool ScreenshotHistory::loadRecord(HistoryRecord& record, WideString folder,
                                    std::unordered_set<WideString>& paths) {
     HistoryEntry entry;
-    entry.location = {host_->model().values.outputFolder, record.name, record.extension};
-    const WideString path = entry.location.path();
-    if (!host_->fileExists(path) || paths.contains(path)) {
-        return false;
-    }
+    entry.location = {std::move(folder), std::move(record.name), std::move(record.extension)};
     entry.time = record.time;
     entry.rect = record.rect;
     entry.cursor = record.cursor;
     entry.mode = knownMode(record.mode);
+    entry.thumbnail = std::move(record.thumbnail);
+    const WideString path = entry.location.path();
+    if (paths.contains(path)) {
+        return false;
+    }
+    // Its folder is away for now: no other file may stand in for its own.
+    if (!host_->folderExists(entry.location.folder)) {
+        paths.insert(path);
+        waiting_.push_front(std::move(entry));
+        return false;
+    }
+    if (!host_->fileExists(path)) {
+        return false;
+    }
     CaptureTime written;
     const bool knowsWritten = host_->lastWriteTime(path, written);
-    const bool changed = knowsWritten && record.time < written;
-    // A changed file that cannot be decoded keeps its old thumbnail and time, so
-    // that the file watch tries it again.
-    if (!changed || !refresh(entry, written, false)) {
-        entry.thumbnail = record.thumbnail;
-        if (knowsWritten && !changed) {
-            entry.time = written;
-        }
+    const bool changed = knowsWritten && entry.time < written;
+    if (changed) {
+        // One that cannot be decoded keeps its old thumbnail and time, so that
+        // the file watch tries it again.
+        refresh(entry, written, false);
+    } else if (knowsWritten) {
+        entry.time = written;
     }
     paths.insert(path);
     entries_.push_front(std::move(entry));
@@ -157,7 +190,11 @@ bool ScreenshotHistory::save() const {
     bool written = !temp.empty() && file.create(temp);
     if (written) {
         FileSink sink(file);
-        writeHistory(sink, entries_);
+        if (waiting_.empty()) {
+            writeHistory(sink, entries_);
+        } else {
+            writeHistory(sink, mergedByTime(entries_, waiting_));
+        }
         written = file.finish();
     }
     if (!written || !os::replaceFile(temp, filePath_)) {

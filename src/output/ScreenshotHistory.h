@@ -31,6 +31,7 @@ public:
 
     virtual CaptureTime now() const;
     virtual bool fileExists(WideStringView path) const;
+    virtual bool folderExists(WideStringView path) const;
     virtual bool lastWriteTime(WideStringView path, CaptureTime& time) const;
     virtual Image loadImage(WideStringView path) const;
     // False while another program holds the file open.
@@ -50,7 +51,10 @@ public:
     // Reads the file into the empty list: records whose screenshot is gone or
     // repeats a path are dropped, changed screenshots are read again. A damaged
     // file stops the load at the fault, keeping every entry read before it.
-    // Returns the number of entries loaded.
+    // Records whose folder is missing (a removed drive, an unreachable share)
+    // are neither shown nor matched against another folder: they wait, as they
+    // were, and are written back with every save. Returns the number of entries
+    // loaded.
     size_t load();
     // Writes the whole list in one step (nothing while the history is off);
     // false when the file could not be written.
@@ -81,7 +85,8 @@ public:
 
 private:
     using Iterator = std::list<HistoryEntry>::iterator;
-    bool loadRecord(const HistoryRecord& record, std::unordered_set<WideString>& paths);
+    bool loadRecord(HistoryRecord& record, WideString folder,
+                    std::unordered_set<WideString>& paths);
     void removeEntry(Iterator entry);
     void dropVanished();
     void refreshChanged();
@@ -92,6 +97,8 @@ private:
     HistoryHost* host_ = nullptr;
     WideString filePath_;
     std::list<HistoryEntry> entries_;
+    // Records of missing folders, oldest first, kept for the next save.
+    std::list<HistoryEntry> waiting_;
     CaptureTime lastWatchDate_;
 };
 

@@ -126,7 +126,9 @@ void SettingsModel::loadGeneral(const SettingsStore& store) {
     v.historyMode = readInt32(store, keys::kHistoryMode, 0) == 0 ? 0 : 1;
     v.historyDeleteToRecycleBin = readBool(store, keys::kHistoryDeleteToRecycleBin, true);
     WideString folder = readText(store, keys::kOutputFolder);
-    v.outputFolder = environment_.folderExists(folder) ? folder : environment_.desktopFolder;
+    const bool folderPresent = environment_.folderExists(folder);
+    v.outputFolder = folderPresent ? folder : environment_.desktopFolder;
+    v.unavailableOutputFolder = folderPresent ? WideString() : folder;
     v.outputFileFormat = oneOf(readInt32(store, keys::kOutputFileFormat, 1), {0, 2}, 1);
     // Cleaning the pattern into a legal file name belongs to the name pattern.
     WideString pattern = readText(store, keys::kOutputFileNamePattern);

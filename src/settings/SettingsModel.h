@@ -41,6 +41,9 @@ struct SettingsValues {
     int32_t historyMode = 0;
     bool historyDeleteToRecycleBin = true;
     WideString outputFolder;
+    // The stored output folder while it is missing and the desktop stands in
+    // for it; empty otherwise. Its history records wait for it to come back.
+    WideString unavailableOutputFolder;
     int32_t outputFileFormat = 1;
     WideString outputFileNamePattern = u"ScreenShot-[COUNTER]";
     int32_t outputFileNameCounterFormat = 1;

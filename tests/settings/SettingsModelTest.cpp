@@ -134,6 +134,7 @@ TEST_F(SettingsModelTest, PathsFallBackAndRepairsAreSavedBack) {
     EXPECT_EQ(loadWith(keys::kOutputFolder, u"D:\\Shots").values.outputFolder, u"D:\\Shots");
     SettingsModel model = loadWith(keys::kOutputFolder, u"D:\\Deleted");
     EXPECT_EQ(model.values.outputFolder, u"C:\\Desk");
+    EXPECT_EQ(model.values.unavailableOutputFolder, u"D:\\Deleted");
     EXPECT_EQ(loadWith(keys::kOutputFileNamePattern, u"").values.outputFileNamePattern,
               u"ScreenShot-[COUNTER]");
 
