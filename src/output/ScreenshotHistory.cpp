@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace fw {
@@ -48,6 +50,61 @@ std::list<HistoryEntry> mergedByTime(const std::list<HistoryEntry>& shown,
 
 } // namespace
 
+// What a load learns of each folder once: whether it is there, and the
+// last-write time of each of its files from one listing, so that a thousand
+// records cost one pass over their folder rather than a query per file.
+class ScreenshotHistory::FolderIndex {
+public:
+    explicit FolderIndex(const HistoryHost& host) : host_(host) {}
+
+    bool folderExists(const WideString& folder) { return find(folder).exists; }
+
+    // False when no file is at the location; `written` is set when known.
+    bool fileWritten(const ScreenshotLocation& location, std::optional<CaptureTime>& written) {
+        const Folder& folder = find(location.folder);
+        const auto file = folder.files.find(location.name + u"." + location.extension);
+        if (file != folder.files.end()) {
+            written = file->second;
+            return true;
+        }
+        // Not listed under that exact name: the system decides (its names may
+        // ignore case, or the file came after the listing).
+        const WideString path = location.path();
+        if (!host_.fileExists(path)) {
+            return false;
+        }
+        CaptureTime time;
+        if (host_.lastWriteTime(path, time)) {
+            written = time;
+        }
+        return true;
+    }
+
+private:
+    struct Folder {
+        bool exists = false;
+        std::unordered_map<WideString, CaptureTime> files;
+    };
+
+    const Folder& find(const WideString& path) {
+        auto found = folders_.find(path);
+        if (found == folders_.end()) {
+            Folder folder;
+            folder.exists = host_.folderExists(path);
+            if (folder.exists) {
+                for (os::FolderFile& file : host_.filesIn(path)) {
+                    folder.files.emplace(std::move(file.name), captureTimeOf(file.written));
+                }
+            }
+            found = folders_.emplace(path, std::move(folder)).first;
+        }
+        return found->second;
+    }
+
+    const HistoryHost& host_;
+    std::unordered_map<WideString, Folder> folders_;
+};
+
 CaptureTime HistoryHost::now() const {
     return captureTimeOf(os::localNow());
 }
@@ -67,6 +124,10 @@ bool HistoryHost::lastWriteTime(WideStringView path, CaptureTime& time) const {
     }
     time = captureTimeOf(written);
     return true;
+}
+
+std::vector<os::FolderFile> HistoryHost::filesIn(WideStringView folder) const {
+    return os::listFilesWritten(folder);
 }
 
 Image HistoryHost::loadImage(WideStringView path) const {
@@ -111,10 +172,12 @@ size_t ScreenshotHistory::load() {
     // while another one stands in for it.
     const WideString& unavailable = model.values.unavailableOutputFolder;
     const WideString& stored = unavailable.empty() ? model.values.outputFolder : unavailable;
+    FolderIndex index(*host_);
     size_t loaded = 0;
     for (size_t i = 0; i < records.size(); ++i) {
         const bool known = i < folders.size() && !folders[i].empty();
-        loaded += loadRecord(records[i], known ? std::move(folders[i]) : stored, paths) ? 1 : 0;
+        loaded +=
+            loadRecord(records[i], known ? std::move(folders[i]) : stored, index, paths) ? 1 : 0;
     }
     int32_t& total = model.statistics.totalScreenshots;
     if (total < 0 || static_cast<size_t>(total) < entries_.size()) {
@@ -124,7 +187,7 @@ size_t ScreenshotHistory::load() {
     return loaded;
 }
 
-bool ScreenshotHistory::loadRecord(HistoryRecord& record, WideString folder,
+bool ScreenshotHistory::loadRecord(HistoryRecord& record, WideString folder, FolderIndex& folders,
                                    std::unordered_set<WideString>& paths) {
     HistoryEntry entry;
     entry.location = {std::move(folder), std::move(record.name), std::move(record.extension)};
@@ -133,30 +196,28 @@ bool ScreenshotHistory::loadRecord(HistoryRecord& record, WideString folder,
     entry.cursor = record.cursor;
     entry.mode = knownMode(record.mode);
     entry.thumbnail = std::move(record.thumbnail);
-    const WideString path = entry.location.path();
+    WideString path = entry.location.path();
     if (paths.contains(path)) {
         return false;
     }
     // Its folder is away for now: no other file may stand in for its own.
-    if (!host_->folderExists(entry.location.folder)) {
-        paths.insert(path);
+    if (!folders.folderExists(entry.location.folder)) {
+        paths.insert(std::move(path));
         waiting_.push_front(std::move(entry));
         return false;
     }
-    if (!host_->fileExists(path)) {
+    std::optional<CaptureTime> written;
+    if (!folders.fileWritten(entry.location, written)) {
         return false;
     }
-    CaptureTime written;
-    const bool knowsWritten = host_->lastWriteTime(path, written);
-    const bool changed = knowsWritten && entry.time < written;
-    if (changed) {
-        // One that cannot be decoded keeps its old thumbnail and time, so that
-        // the file watch tries it again.
-        refresh(entry, written, false);
-    } else if (knowsWritten) {
-        entry.time = written;
+    if (written && entry.time < *written) {
+        // A changed file that cannot be decoded keeps its old thumbnail and
+        // time, so that the file watch tries it again.
+        refresh(entry, *written, false);
+    } else if (written) {
+        entry.time = *written;
     }
-    paths.insert(path);
+    paths.insert(std::move(path));
     entries_.push_front(std::move(entry));
     host_->entryShown(entries_.front());
     return true;

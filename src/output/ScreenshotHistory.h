@@ -4,6 +4,7 @@
 // limit) removes its file as well, permanently or into the Recycle Bin.
 #include "output/HistoryFile.h"
 #include "output/SaveStep.h"
+#include "platform/Files.h"
 
 #include <list>
 #include <unordered_set>
@@ -33,6 +34,8 @@ public:
     virtual bool fileExists(WideStringView path) const;
     virtual bool folderExists(WideStringView path) const;
     virtual bool lastWriteTime(WideStringView path, CaptureTime& time) const;
+    // The files of a folder with their last-write times, in one pass.
+    virtual std::vector<os::FolderFile> filesIn(WideStringView folder) const;
     virtual Image loadImage(WideStringView path) const;
     // False while another program holds the file open.
     virtual bool canOpenExclusively(WideStringView path) const;
@@ -85,7 +88,8 @@ public:
 
 private:
     using Iterator = std::list<HistoryEntry>::iterator;
-    bool loadRecord(HistoryRecord& record, WideString folder,
+    class FolderIndex;
+    bool loadRecord(HistoryRecord& record, WideString folder, FolderIndex& folders,
                     std::unordered_set<WideString>& paths);
     void removeEntry(Iterator entry);
     void dropVanished();

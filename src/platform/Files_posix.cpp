@@ -195,6 +195,18 @@ std::vector<WideString> listFiles(WideStringView folder) {
     return names;
 }
 
+std::vector<FolderFile> listFilesWritten(WideStringView folder) {
+    std::vector<FolderFile> files;
+    for (WideString& name : listFiles(folder)) {
+        FolderFile file;
+        if (lastWriteTime(joinPath(folder, name), file.written)) {
+            file.name = std::move(name);
+            files.push_back(std::move(file));
+        }
+    }
+    return files;
+}
+
 bool freeDiskSpace(WideStringView path, uint64_t& bytes) {
     struct statvfs info {};
     if (::statvfs(nativePath(path).c_str(), &info) != 0) {

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fw {
 namespace {
@@ -58,6 +61,31 @@ TEST(FilesTest, FolderCreationRefusesOverlongPathsAndExistenceTellsFilesFromFold
     EXPECT_FALSE(os::folderExists(u""));
     EXPECT_EQ(fileTitleOf(u"C:\\x.y\\data.pak"), u"data");
     EXPECT_EQ(parentFolder(u"C:\\x\\data.pak"), u"C:\\x");
+}
+
+TEST(FilesTest, ListingWithTimesGivesFilesOnlyAtTheTimesAskedOneByOne) {
+    TempFolder temp("files");
+    ASSERT_TRUE(os::createFolder(joinPath(temp.path(), u"sub")));
+    const DateTime winter{2021, 1, 0, 15, 12, 0, 0, 0};
+    const DateTime summer{2021, 7, 0, 15, 12, 0, 0, 0};
+    for (const auto& [name, time] : {std::pair{u"a.png", winter}, std::pair{u"b.png", summer}}) {
+        const WideString path = joinPath(temp.path(), name);
+        ASSERT_TRUE(os::writeFile(path, "x", 1));
+        ASSERT_TRUE(os::setLastWriteTime(path, time));
+    }
+    std::vector<os::FolderFile> files = os::listFilesWritten(temp.path());
+    std::sort(files.begin(), files.end(),
+              [](const os::FolderFile& a, const os::FolderFile& b) { return a.name < b.name; });
+    ASSERT_EQ(files.size(), 2u);
+    for (const os::FolderFile& file : files) {
+        DateTime one;
+        ASSERT_TRUE(os::lastWriteTime(joinPath(temp.path(), file.name), one));
+        EXPECT_EQ(file.written.month, one.month);
+        EXPECT_EQ(file.written.hour, one.hour);
+    }
+    EXPECT_EQ(files[1].written.month, 7);
+    EXPECT_EQ(files[1].written.hour, 12);
+    EXPECT_TRUE(os::listFilesWritten(joinPath(temp.path(), u"missing")).empty());
 }
 
 } // namespace
