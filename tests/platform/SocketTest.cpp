@@ -31,7 +31,7 @@ TEST_F(SocketTest, LoopbackExchangeAndReceiveTimeout) {
     std::atomic<bool> clientDone{false};
     std::thread peer([&] {
         const os::SocketHandle accepted = os::acceptSocket(listener);
-        char buffer[16];
+        char buffer[4096];
         for (int32_t got; (got = os::receiveSocket(accepted, buffer, sizeof buffer)) > 0;) {
             received.append(buffer, static_cast<size_t>(got));
         }
