@@ -3,7 +3,6 @@
 #include "platform/FileAccess.h"
 #include "platform/FileStream.h"
 #include "platform/Files.h"
-#include "settings/SettingsModel.h"
 
 #include <iterator>
 #include <unordered_set>
@@ -75,10 +74,9 @@ size_t ScreenshotHistory::load() {
     if (!host_) {
         return 0;
     }
-    SettingsModel& model = host_->model();
     lastWatchDate_ = host_->now();
     os::FileReader file;
-    if (!model.values.historyEnable || !file.open(filePath_) || file.size() == 0) {
+    if (!host_->historySettings().enabled || !file.open(filePath_) || file.size() == 0) {
         return 0;
     }
     std::unordered_set<WideString> paths;
@@ -92,10 +90,7 @@ size_t ScreenshotHistory::load() {
     while (reader.next(record)) {
         loaded += loadRecord(record, paths) ? 1 : 0;
     }
-    int32_t& total = model.statistics.totalScreenshots;
-    if (total < 0 || static_cast<size_t>(total) < entries_.size()) {
-        total = static_cast<int32_t>(entries_.size());
-    }
+    host_->countAtLeast(entries_.size());
     host_->countChanged();
     return loaded;
 }
@@ -103,7 +98,7 @@ size_t ScreenshotHistory::load() {
 bool ScreenshotHistory::loadRecord(const HistoryRecord& record,
                                    std::unordered_set<WideString>& paths) {
     HistoryEntry entry;
-    entry.location = {host_->model().values.outputFolder, record.name, record.extension};
+    entry.location = {host_->outputFolder(), record.name, record.extension};
     const WideString path = entry.location.path();
     if (!host_->fileExists(path) || paths.contains(path)) {
         return false;
@@ -146,7 +141,7 @@ bool ScreenshotHistory::refresh(HistoryEntry& entry, const CaptureTime& written,
 }
 
 bool ScreenshotHistory::save() const {
-    if (!host_ || !host_->model().values.historyEnable) {
+    if (!host_ || !host_->historySettings().enabled) {
         return true;
     }
     os::createFolder(parentFolder(filePath_));
@@ -171,16 +166,16 @@ void ScreenshotHistory::prune(bool atExit) {
     if (!host_) {
         return;
     }
-    const SettingsValues& values = host_->model().values;
-    if (!values.historyEnable) {
+    const HistorySettings settings = host_->historySettings();
+    if (!settings.enabled) {
         if (atExit) {
             removeAll();
         }
         return;
     }
     const size_t before = entries_.size();
-    if (values.historyMode != 0) {
-        const auto limit = static_cast<size_t>(values.historyLimit > 0 ? values.historyLimit : 0);
+    if (settings.limitByCount) {
+        const auto limit = static_cast<size_t>(settings.limit > 0 ? settings.limit : 0);
         while (entries_.size() > limit) {
             removeEntry(entries_.begin());
         }
@@ -188,7 +183,7 @@ void ScreenshotHistory::prune(bool atExit) {
         const int64_t today = julianDayNumber(host_->now());
         for (auto it = entries_.begin(); it != entries_.end();) {
             auto next = std::next(it);
-            if (today - julianDayNumber(it->time) > values.historyLimit) {
+            if (today - julianDayNumber(it->time) > settings.limit) {
                 removeEntry(it);
             }
             it = next;
@@ -243,7 +238,7 @@ bool ScreenshotHistory::removeFileForHistory(WideStringView path) {
     if (!host_ || !host_->fileExists(path)) {
         return false;
     }
-    if (host_->model().values.historyDeleteToRecycleBin) {
+    if (host_->historySettings().deleteToRecycleBin) {
         return host_->moveToRecycleBin(path);
     }
     return host_->deleteFile(path);
@@ -291,7 +286,7 @@ void ScreenshotHistory::refreshChanged() {
 
 size_t ScreenshotHistory::moveFilesTo(WideStringView folder) {
     if (host_) {
-        host_->model().values.outputFolder = WideString(folder);
+        host_->setOutputFolder(folder);
     }
     std::vector<ScreenshotLocation> locations;
     locations.reserve(entries_.size());

@@ -10,15 +10,27 @@
 
 namespace fw {
 
-class SettingsModel;
+// The settings the history follows.
+struct HistorySettings {
+    bool enabled = true;
+    int32_t limit = 7; // in days, or in screenshots with limitByCount
+    bool limitByCount = false;
+    bool deleteToRecycleBin = true;
+};
 
-// What the history needs around it: the settings, the screenshot list that
+// What the history needs around it: its settings, the screenshot list that
 // shows it, and the system (replaceable in tests).
 class HistoryHost {
 public:
     virtual ~HistoryHost() = default;
 
-    virtual SettingsModel& model() = 0;
+    // Read afresh at every use: the options may change them at any time.
+    virtual HistorySettings historySettings() = 0;
+    // The folder of the screenshot files; moveFilesTo makes another one current.
+    virtual WideString outputFolder() = 0;
+    virtual void setOutputFolder(WideStringView folder) = 0;
+    // The count of screenshots ever saved cannot be below what the history holds.
+    virtual void countAtLeast(size_t screenshots) = 0;
 
     // The screenshot list: an entry came (at load or after a capture), is about
     // to go, or was refreshed from its changed file; the count changed; the
