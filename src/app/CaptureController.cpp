@@ -74,6 +74,7 @@ void CaptureController::StartCapture(CaptureMode mode) {
     state_.mode = mode;
     state_.includeCursor = settings_.includeMouseCursor;
     state_.useWorkArea = settings_.fullScreenModeWorkArea;
+    resetScreenState(state_, *system_);
     selection_ = OverlaySelection{};
     capturing_ = true;
     system_->hideMainWindow();
@@ -109,8 +110,7 @@ void CaptureController::OnTimer(int32_t identifier) {
 }
 
 void CaptureController::openOverlay() {
-    state_.virtualScreen = system_->virtualScreen();
-    state_.frozenScreen = system_->grabVirtualScreen();
+    freezeScreen(state_, *system_, Freeze::ForOverlay);
     if (state_.frozenScreen.isEmpty() || !system_->showOverlay(state_)) {
         CancelCapture();
     }
@@ -141,30 +141,22 @@ void CaptureController::CancelCapture() {
     StopTimer(this, kOverlayDelayTimer);
     StopTimer(this, kSelectionDelayTimer);
     StopTimer(this, kTimerModeGrabTimer);
-    state_.frozenScreen = Image();
+    releaseImages();
     capturing_ = false;
     restoreMainWindow();
     StartTimer(&historyWatch_, kHistoryWatchTimer, kHistoryWatchIntervalMs);
 }
 
 bool CaptureController::grabForMode() {
-    state_.virtualScreen = system_->virtualScreen();
-    const Rect& screen = state_.virtualScreen;
     switch (mode_) {
     case CaptureMode::FullScreen:
+        freezeScreen(state_, *system_, Freeze::ForResult);
+        fullScreenResult(state_, *system_);
+        return true;
     case CaptureMode::Timer: {
-        Image grab = system_->grabVirtualScreen();
-        Rect whole{0, 0, grab.width(), grab.height()};
-        const Rect work =
-            mode_ == CaptureMode::FullScreen && state_.useWorkArea && system_->monitorCount() == 1
-                ? system_->primaryWorkArea()
-                : Rect{};
-        if (!work.isEmpty()) {
-            const Rect inGrab{work.x - screen.x, work.y - screen.y, work.width, work.height};
-            storeResult(state_, inGrab, crop(grab, inGrab));
-        } else {
-            storeResult(state_, whole, grab);
-        }
+        freezeScreen(state_, *system_, Freeze::ForResult);
+        const Image& frozen = state_.frozenScreen;
+        storeResult(state_, Rect{0, 0, frozen.width(), frozen.height()}, frozen);
         return true;
     }
     case CaptureMode::Window:
@@ -176,9 +168,9 @@ bool CaptureController::grabForMode() {
         const Point kept = system_->cursorPosition();
         system_->moveCursor(kCursorParking);
         system_->pause(kRegionSettleMs);
-        Image grab = system_->grabVirtualScreen();
+        freezeScreen(state_, *system_, Freeze::ForResult);
         system_->moveCursor(kept);
-        storeResult(state_, selection_.region, crop(grab, selection_.region));
+        storeResult(state_, selection_.region, crop(state_.frozenScreen, selection_.region));
         return true;
     }
     default:
@@ -191,13 +183,15 @@ void CaptureController::Grab() {
     info.cursor = system_->cursorPosition();
     info.mode = static_cast<int32_t>(mode_);
     system_->captureCursor(state_);
-    state_.frozenScreen = Image();
+    // The overlay's images go before the grab, so that two screens' worth are
+    // never held at once.
+    releaseImages();
     if (grabForMode() && isUsable(state_.resultImage, state_.resultRect)) {
         info.rect = state_.resultRect;
         playSound(u"shot");
         system_->saveScreenshot(state_.resultImage, info);
     }
-    state_.resultImage = Image();
+    releaseImages();
     state_.cursorImage = Image();
     if (mode_ == CaptureMode::Timer && timerMode_ != nullptr && timerMode_->hasRepeatsLeft()) {
         timerMode_->scheduleNextCountdown();
@@ -224,6 +218,13 @@ void CaptureController::FinishCapture() {
     restoreMainWindow();
     system_->saveHistory();
     StartTimer(&historyWatch_, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+}
+
+void CaptureController::releaseImages() {
+    // Each is a screen's worth of pixels: none is kept between captures.
+    state_.frozenScreen = Image();
+    state_.dimmedScreen = Image();
+    state_.resultImage = Image();
 }
 
 void CaptureController::restoreMainWindow() {

@@ -44,10 +44,6 @@ double horizontalResolution();
 // Empty when the rectangle is empty or the grab fails.
 Image grabScreenRect(const Rect& r);
 
-inline Image grabVirtualScreen() {
-    return grabScreenRect(virtualScreenRect());
-}
-
 struct CursorImage {
     Image image; // 32-bit, empty when there is no cursor to capture
     Point hotspot;

@@ -134,7 +134,8 @@ TEST(ScreenGrabTest, CursorIsDrawnIntoTheStoredResultWhereItWas) {
     CaptureState state;
     state.mode = CaptureMode::FullScreen;
     state.includeCursor = true;
-    resetScreenState(state);
+    ScreenSource screen;
+    resetScreenState(state, screen);
     captureCursor(state);
     const os::CursorImage arrow = os::imageFromCursor(::LoadCursorW(nullptr, IDC_ARROW));
     ASSERT_FALSE(state.cursorImage.isEmpty());
@@ -142,11 +143,11 @@ TEST(ScreenGrabTest, CursorIsDrawnIntoTheStoredResultWhereItWas) {
     EXPECT_EQ(state.cursorRect.x, 250 - arrow.hotspot.x);
     EXPECT_EQ(state.cursorRect.y, 200 - arrow.hotspot.y);
 
-    freezeScreen(state);
+    freezeScreen(state, screen, Freeze::ForResult);
     Image expected = os::grabScreenRect(area);
     drawBlended(expected, state.cursorImage, state.cursorRect.x - area.x,
                 state.cursorRect.y - area.y);
-    fullScreenResult(state);
+    fullScreenResult(state, screen);
     const Image got = crop(state.resultImage, Rect{area.x - state.virtualScreen.x,
                                                    area.y - state.virtualScreen.y, 100, 100});
     ASSERT_EQ(got.width(), 100);
