@@ -2,6 +2,7 @@
 
 #include "i18n/Translation.h"
 #include "platform/Files.h"
+#include "platform/Trace.h"
 #include "settings/SettingsModel.h"
 #include "ui/NativeDialogs.h"
 
@@ -56,6 +57,7 @@ bool CaptureController::othersOpen() {
 }
 
 void CaptureController::StartCapture(CaptureMode mode) {
+    os::traceStep("trigger");
     if (capturing_ || mode < CaptureMode::FullScreen || mode > CaptureMode::Timer || othersOpen()) {
         return;
     }
@@ -78,6 +80,7 @@ void CaptureController::StartCapture(CaptureMode mode) {
     selection_ = OverlaySelection{};
     capturing_ = true;
     system_->hideMainWindow();
+    os::traceStep("hide");
     switch (mode) {
     case CaptureMode::FullScreen:
         StartTimer(this, kFullScreenDelayTimer, captureDelay_);
@@ -98,6 +101,7 @@ void CaptureController::OnTimer(int32_t identifier) {
     case kSelectionDelayTimer:
     case kTimerModeGrabTimer:
         StopTimer(this, identifier);
+        os::traceStep("delay");
         Grab();
         break;
     case kOverlayDelayTimer:
@@ -183,13 +187,18 @@ void CaptureController::Grab() {
     info.cursor = system_->cursorPosition();
     info.mode = static_cast<int32_t>(mode_);
     system_->captureCursor(state_);
+    os::traceStep("cursor");
     // The overlay's images go before the grab, so that two screens' worth are
     // never held at once.
     releaseImages();
-    if (grabForMode() && isUsable(state_.resultImage, state_.resultRect)) {
+    const bool grabbed = grabForMode();
+    os::traceStep("grab");
+    if (grabbed && isUsable(state_.resultImage, state_.resultRect)) {
         info.rect = state_.resultRect;
         playSound(u"shot");
+        os::traceStep("sound");
         system_->saveScreenshot(state_.resultImage, info);
+        os::traceStep("saved");
     }
     releaseImages();
     state_.cursorImage = Image();
@@ -216,8 +225,12 @@ bool CaptureController::timerModeCountdownEnded() {
 void CaptureController::FinishCapture() {
     capturing_ = false;
     restoreMainWindow();
+    os::traceStep("show");
     system_->saveHistory();
+    os::traceStep("history");
     StartTimer(&historyWatch_, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+    os::traceHeldObjects();
+    os::flushTrace();
 }
 
 void CaptureController::releaseImages() {

@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 #include "platform/Gdiplus_win.h"
 #include "platform/Handles_win.h"
+#include "platform/Trace.h"
 #include "platform/Win32.h"
 
 #include <memory>
@@ -67,7 +68,10 @@ bool saveImage(WideStringView path, const Image& image) {
         // The system's PNG encoder takes several times as long, and the
         // write is most of the time between a capture and its file.
         const std::vector<uint8_t> png = encodePng(image, !opaque);
-        return !png.empty() && os::writeFileAtomic(path, png.data(), png.size());
+        os::traceStep("encode");
+        const bool written = !png.empty() && os::writeFileAtomic(path, png.data(), png.size());
+        os::traceStep("write");
+        return written;
     }
     const Image& written = opaque ? withoutAlpha(image) : image;
     WideString target(path);
