@@ -188,8 +188,6 @@ void CaptureController::Grab() {
     info.mode = static_cast<int32_t>(mode_);
     system_->captureCursor(state_);
     os::traceStep("cursor");
-    // The overlay's images go before the grab, so that two screens' worth are
-    // never held at once.
     releaseImages();
     const bool grabbed = grabForMode();
     os::traceStep("grab");
@@ -234,8 +232,8 @@ void CaptureController::FinishCapture() {
 }
 
 void CaptureController::releaseImages() {
-    // Each is a screen's worth of pixels: none is kept between captures.
-    state_.frozenScreen = Image();
+    // The frozen screen alone stays: the next grab fills the same memory, which
+    // costs less than new memory, and no more than one screen is held at a time.
     state_.dimmedScreen = Image();
     state_.resultImage = Image();
 }

@@ -3,6 +3,8 @@
 #include "capture/ImageOps.h"
 #include "capture/Screen.h"
 
+#include <utility>
+
 namespace fw {
 
 namespace {
@@ -43,8 +45,8 @@ Rect ScreenSource::primaryWorkArea() {
     return os::primaryWorkArea();
 }
 
-Image ScreenSource::grabScreenRect(const Rect& r) {
-    return os::grabScreenRect(r);
+Image ScreenSource::grabScreenRect(const Rect& r, Image reuse) {
+    return os::grabScreenRect(r, std::move(reuse));
 }
 
 void resetScreenState(CaptureState& state, ScreenSource& screen) {
@@ -58,7 +60,7 @@ void freezeScreen(CaptureState& state, ScreenSource& screen, Freeze use) {
     // monitor came or went since the capture started.
     state.virtualScreen = screen.virtualScreen();
     state.dimmedScreen = Image();
-    state.frozenScreen = screen.grabScreenRect(state.virtualScreen);
+    state.frozenScreen = screen.grabScreenRect(state.virtualScreen, std::move(state.frozenScreen));
     if (use == Freeze::ForOverlay) {
         state.dimmedScreen = dimmed(state.frozenScreen);
     }

@@ -32,7 +32,7 @@ public:
     virtual int32_t monitorCount();
     virtual Rect primaryWorkArea();
     // As os::grabScreenRect.
-    virtual Image grabScreenRect(const Rect& r);
+    virtual Image grabScreenRect(const Rect& r, Image reuse);
 };
 
 // Start of a capture: the current virtual screen, no cursor.

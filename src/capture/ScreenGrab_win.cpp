@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 namespace fw::os {
@@ -108,7 +109,7 @@ Image imageFromBitmap(HBITMAP bitmap) {
     return image;
 }
 
-Image grabScreenRect(const Rect& r) {
+Image grabScreenRect(const Rect& r, Image reuse) {
     if (r.isEmpty()) {
         return Image();
     }
@@ -119,7 +120,13 @@ Image grabScreenRect(const Rect& r) {
     const auto rowBytes = static_cast<int64_t>(r.width) * 4;
     const auto stripRows =
         static_cast<int32_t>(std::clamp<int64_t>(kStripBytes / rowBytes, 1, r.height));
-    Image image(true, r.width, r.height);
+    const bool fits = reuse.shareCount() == 1 && reuse.hasAlpha() && reuse.width() == r.width &&
+                      reuse.height() == r.height;
+    if (!fits) {
+        reuse = Image();
+    }
+    Image image = fits ? std::move(reuse) : Image(true, r.width, r.height);
+    image.setPremultiplied(false);
     WindowDc screen(nullptr);
     MemoryDc memory(screen ? ::CreateCompatibleDC(screen.get()) : nullptr);
     const BITMAPINFO info = topDownBitmapInfo(r.width, stripRows);

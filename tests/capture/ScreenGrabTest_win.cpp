@@ -78,7 +78,7 @@ TEST(ScreenGrabTest, GrabReturnsThePaintedPixelsOpaque) {
     const PaintedWindow window(area, 0);
     ASSERT_TRUE(window.get());
     const int32_t gdiObjects = os::gdiObjectCount();
-    const Image grab = os::grabScreenRect(area);
+    Image grab = os::grabScreenRect(area);
     EXPECT_EQ(os::gdiObjectCount(), gdiObjects);
     ASSERT_EQ(grab.width(), area.width);
     ASSERT_EQ(grab.height(), area.height);
@@ -92,6 +92,14 @@ TEST(ScreenGrabTest, GrabReturnsThePaintedPixelsOpaque) {
         }
     }
     EXPECT_EQ(wrong, 0);
+
+    // A grab fills an image that nothing else shares instead of new memory.
+    const uint8_t* memory = grab.pixels();
+    Image again = os::grabScreenRect(area, std::move(grab));
+    EXPECT_EQ(again.pixels(), memory);
+    const Image held = again;
+    EXPECT_NE(os::grabScreenRect(area, std::move(again)).pixels(), memory);
+    EXPECT_EQ(held.pixel(3, 2)[2], GetRValue(patternColour(3, 2)));
 
     // Beyond the top-left corner of the screen there is no monitor.
     const Rect screen = os::virtualScreenRect();
