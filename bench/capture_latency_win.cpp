@@ -3,15 +3,12 @@
 // time goes from the program's own trace (FRAMEWING_TRACE). Run by
 // bench/capture_latency.sh, which times ImageMagick's import on the same screen
 // while this program keeps it shown (between the "ready" and "done" files).
-#include "BenchDesktop_win.h"
+#include "BenchProgram_win.h"
 #include "platform/KnownFolders.h"
 
 #include <shellapi.h>
 
 #include <cstdio>
-#include <cstring>
-#include <map>
-#include <string>
 #include <vector>
 
 namespace fw {
@@ -21,41 +18,6 @@ using namespace bench;
 
 constexpr int kRuns = 7;
 constexpr int32_t kDelayMs = 200;
-
-// One capture's steps from the trace: step name to the time it ended.
-using Steps = std::map<std::string, double>;
-
-std::vector<Steps> readTrace(const WideString& path) {
-    Bytes bytes;
-    os::readFile(path, bytes);
-    std::vector<Steps> captures;
-    std::string text(bytes.begin(), bytes.end());
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end;
-        char name[64] = {};
-        double value = 0;
-        if (std::sscanf(text.substr(start, end - start).c_str(), "%63s %lf", name, &value) == 2) {
-            if (std::strcmp(name, "trigger") == 0) {
-                captures.emplace_back();
-            }
-            if (!captures.empty()) {
-                captures.back()[name] = value;
-            }
-        }
-        start = end + 1;
-    }
-    return captures;
-}
-
-int finishedCaptures(const WideString& trace) {
-    int finished = 0;
-    for (const Steps& steps : readTrace(trace)) {
-        finished += steps.contains("history") ? 1 : 0;
-    }
-    return finished;
-}
 
 // The median time between two steps (or the press and a step) over the runs.
 void printBreakdown(const std::vector<Steps>& captures, const std::vector<double>& presses) {

@@ -4,14 +4,12 @@
 // reads the program's anonymous memory at the same moments: this side writes
 // "sample-<captures>" into the marker folder and waits until that side has
 // renamed it "sampled-<captures>".
-#include "BenchDesktop_win.h"
+#include "BenchProgram_win.h"
 #include "platform/KnownFolders.h"
 
 #include <shellapi.h>
 
 #include <cstdio>
-#include <cstring>
-#include <string>
 
 namespace fw {
 namespace {
@@ -28,26 +26,13 @@ struct TraceFigures {
 };
 
 TraceFigures readFigures(const WideString& trace) {
-    Bytes bytes;
-    os::readFile(trace, bytes);
     TraceFigures figures;
-    const std::string text(bytes.begin(), bytes.end());
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        end = end == std::string::npos ? text.size() : end;
-        char name[64] = {};
-        double value = 0;
-        if (std::sscanf(text.substr(start, end - start).c_str(), "%63s %lf", name, &value) == 2) {
-            if (std::strcmp(name, "history") == 0) {
-                ++figures.finished;
-            } else if (std::strcmp(name, "gdi-objects") == 0) {
-                figures.gdiObjects = value;
-            } else if (std::strcmp(name, "handles") == 0) {
-                figures.handles = value;
-            }
+    for (const Steps& steps : readTrace(trace)) {
+        if (steps.contains("history")) {
+            ++figures.finished;
+            figures.gdiObjects = steps.contains("gdi-objects") ? steps.at("gdi-objects") : -1;
+            figures.handles = steps.contains("handles") ? steps.at("handles") : -1;
         }
-        start = end + 1;
     }
     return figures;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What the Wine benchmarks that drive the real program share: a desktop-like
-// screen behind it, the PrintScreen key, a message pump, the clock of the
-// program's trace, and starting the program with its settings and trace.
+// screen behind it, the PrintScreen key, a message pump, starting the program
+// with its settings and its trace, and reading that trace back.
 #include "platform/Files.h"
 #include "platform/Handles_win.h"
 #include "platform/Win32.h"
@@ -11,6 +11,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
 #include <vector>
 
 namespace fw::bench {
@@ -123,6 +126,41 @@ inline void pressPrintScreen() {
     ::SendInput(2, inputs, sizeof(INPUT));
 }
 
+// One capture's steps from the trace: step name to the time it ended.
+using Steps = std::map<std::string, double>;
+
+inline std::vector<Steps> readTrace(const WideString& path) {
+    Bytes bytes;
+    os::readFile(path, bytes);
+    std::vector<Steps> captures;
+    std::string text(bytes.begin(), bytes.end());
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        end = end == std::string::npos ? text.size() : end;
+        char name[64] = {};
+        double value = 0;
+        if (std::sscanf(text.substr(start, end - start).c_str(), "%63s %lf", name, &value) == 2) {
+            if (std::strcmp(name, "trigger") == 0) {
+                captures.emplace_back();
+            }
+            if (!captures.empty()) {
+                captures.back()[name] = value;
+            }
+        }
+        start = end + 1;
+    }
+    return captures;
+}
+
+inline int finishedCaptures(const WideString& trace) {
+    int finished = 0;
+    for (const Steps& steps : readTrace(trace)) {
+        finished += steps.contains("history") ? 1 : 0;
+    }
+    return finished;
+}
+
 // Writes config.dat with the given capture delay and history setting, then
 // starts the program with its main window shown (so that hiding and showing it
 // are part of every capture) and its trace going to `trace`.
@@ -133,6 +171,8 @@ inline bool startProgram(const WideString& exe, const WideString& trace, int32_t
         applyDefaults(store, standardDefaults());
         store.set(keys::kCaptureDelay, SettingValue::int32(delayMs));
         store.set(keys::kHistoryEnable, SettingValue::boolean(history));
+        if (::GetEnvironmentVariableW(L"FW_SOAK_QUIET", nullptr, 0))
+            store.set(keys::kPlaySound, SettingValue::boolean(false));
         store.save();
     }
     ::SetEnvironmentVariableW(L"FRAMEWING_TRACE", wide(trace));
