@@ -21,7 +21,7 @@ namespace {
 constexpr int kEntries = 1000;
 constexpr int kRuns = 5;
 
-class BenchHost : public fw::HistoryHost {
+class BenchHost : public fw::ModelHistoryHost {
 public:
     fw::SettingsModel& model() override { return settings; }
     fw::SettingsModel settings{fw::SettingsEnvironment{}};

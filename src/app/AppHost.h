@@ -2,6 +2,7 @@
 // The process-wide host: command line, executable path, single-instance mutex,
 // the hidden message and instance windows, and the message loop.
 #include "platform/WideString.h"
+#include "shell/WindowController.h"
 
 #include <cstdint>
 #include <memory>
@@ -44,7 +45,7 @@ public:
     static constexpr uint32_t kPostedEventMessage = 0xC400;
     static constexpr uint32_t kModalEndMessage = 0xC401;
     // Sent by a second start to the running instance's instance window.
-    static constexpr uint32_t kSecondStartMessage = 0xD000;
+    static constexpr uint32_t kSecondStartMessage = fw::kSecondStartMessage;
 
     explicit AppHost(const ProductStrings& strings);
     AppHost(const AppHost&) = delete;

@@ -77,6 +77,16 @@ void Application::exit() {
     host_.quit();
 }
 
+void Application::mainWindowCreated(void* window) {
+    host_.setMainWindowHandle(window);
+}
+
+void Application::mainWindowDestroyed(void* window) {
+    if (host_.mainWindowHandle() == window) {
+        host_.setMainWindowHandle(nullptr);
+    }
+}
+
 void Application::OnTimer(int32_t identifier) {
     if (identifier == kDeferredStartupTimer) {
         StopTimer(this, kDeferredStartupTimer);

@@ -2,6 +2,7 @@
 // The application object: owns the settings, the settings model and the window
 // controller, and runs the deferred start-up step and the exit command.
 #include "settings/Defaults.h"
+#include "shell/WindowController.h"
 #include "ui/TimerService.h"
 
 #include <memory>
@@ -13,9 +14,8 @@ class HistoryHost;
 class SettingsModel;
 class SettingsStore;
 class StatisticsSchedule;
-class WindowController;
 
-class Application : public TimerOwner {
+class Application : public TimerOwner, public MainWindowHost {
 public:
     // The history watch's timer and interval are the capture pipeline's, which
     // pauses the watch during a capture.
@@ -28,14 +28,16 @@ public:
     void start();
     bool saveSettings();
     // The exit command: hide, save, stop the watch, destroy the windows, quit.
-    void exit();
+    void exit() override;
 
     void OnTimer(int32_t identifier) override;
 
     AppHost& host() { return host_; }
-    SettingsStore& settings() { return *settings_; }
-    SettingsModel& model() { return *model_; }
+    SettingsStore& settings() override { return *settings_; }
+    SettingsModel& model() override { return *model_; }
     WindowController* windows() { return windows_.get(); }
+    void mainWindowCreated(void* window) override;
+    void mainWindowDestroyed(void* window) override;
 
 private:
     void deferredStartup();

@@ -2,6 +2,7 @@
 
 #include "i18n/Translation.h"
 #include "platform/Files.h"
+#include "platform/Trace.h"
 #include "settings/SettingsModel.h"
 #include "ui/NativeDialogs.h"
 
@@ -82,6 +83,7 @@ bool CaptureController::othersOpen() {
 }
 
 void CaptureController::StartCapture(CaptureMode mode) {
+    os::traceStep("trigger");
     if (capturing_ || mode < CaptureMode::FullScreen || mode > CaptureMode::Timer || othersOpen()) {
         return;
     }
@@ -100,9 +102,11 @@ void CaptureController::StartCapture(CaptureMode mode) {
     state_.mode = mode;
     state_.includeCursor = settings_.includeMouseCursor;
     state_.useWorkArea = settings_.fullScreenModeWorkArea;
+    resetScreenState(state_, *system_);
     selection_ = OverlaySelection{};
     capturing_ = true;
     system_->hideMainWindow();
+    os::traceStep("hide");
     switch (mode) {
     case CaptureMode::FullScreen:
         StartTimer(this, kFullScreenDelayTimer, captureDelay_);
@@ -123,6 +127,7 @@ void CaptureController::OnTimer(int32_t identifier) {
     case kSelectionDelayTimer:
     case kTimerModeGrabTimer:
         StopTimer(this, identifier);
+        os::traceStep("delay");
         Grab();
         break;
     case kOverlayDelayTimer:
@@ -135,8 +140,7 @@ void CaptureController::OnTimer(int32_t identifier) {
 }
 
 void CaptureController::openOverlay() {
-    state_.virtualScreen = system_->virtualScreen();
-    state_.frozenScreen = system_->grabVirtualScreen();
+    freezeScreen(state_, *system_, Freeze::ForOverlay);
     if (state_.frozenScreen.isEmpty() || !system_->showOverlay(state_)) {
         CancelCapture();
     }
@@ -167,30 +171,22 @@ void CaptureController::CancelCapture() {
     StopTimer(this, kOverlayDelayTimer);
     StopTimer(this, kSelectionDelayTimer);
     StopTimer(this, kTimerModeGrabTimer);
-    state_.frozenScreen = Image();
+    releaseImages();
     capturing_ = false;
     restoreMainWindow();
     StartTimer(&historyWatch_, kHistoryWatchTimer, kHistoryWatchIntervalMs);
 }
 
 bool CaptureController::grabForMode() {
-    state_.virtualScreen = system_->virtualScreen();
-    const Rect& screen = state_.virtualScreen;
     switch (mode_) {
     case CaptureMode::FullScreen:
+        freezeScreen(state_, *system_, Freeze::ForResult);
+        fullScreenResult(state_, *system_);
+        return true;
     case CaptureMode::Timer: {
-        Image grab = system_->grabVirtualScreen();
-        Rect whole{0, 0, grab.width(), grab.height()};
-        const Rect work =
-            mode_ == CaptureMode::FullScreen && state_.useWorkArea && system_->monitorCount() == 1
-                ? system_->primaryWorkArea()
-                : Rect{};
-        if (!work.isEmpty()) {
-            const Rect inGrab{work.x - screen.x, work.y - screen.y, work.width, work.height};
-            storeResult(state_, inGrab, crop(grab, inGrab));
-        } else {
-            storeResult(state_, whole, grab);
-        }
+        freezeScreen(state_, *system_, Freeze::ForResult);
+        const Image& frozen = state_.frozenScreen;
+        storeResult(state_, Rect{0, 0, frozen.width(), frozen.height()}, frozen);
         return true;
     }
     case CaptureMode::Window:
@@ -202,9 +198,9 @@ bool CaptureController::grabForMode() {
         const Point kept = system_->cursorPosition();
         system_->moveCursor(kCursorParking);
         system_->pause(kRegionSettleMs);
-        Image grab = system_->grabVirtualScreen();
+        freezeScreen(state_, *system_, Freeze::ForResult);
         system_->moveCursor(kept);
-        storeResult(state_, selection_.region, crop(grab, selection_.region));
+        storeResult(state_, selection_.region, crop(state_.frozenScreen, selection_.region));
         return true;
     }
     default:
@@ -217,13 +213,18 @@ void CaptureController::Grab() {
     info.cursor = system_->cursorPosition();
     info.mode = static_cast<int32_t>(mode_);
     system_->captureCursor(state_);
-    state_.frozenScreen = Image();
-    if (grabForMode() && isUsable(state_.resultImage, state_.resultRect)) {
+    os::traceStep("cursor");
+    releaseImages();
+    const bool grabbed = grabForMode();
+    os::traceStep("grab");
+    if (grabbed && isUsable(state_.resultImage, state_.resultRect)) {
         info.rect = state_.resultRect;
         playSound(u"shot");
+        os::traceStep("sound");
         system_->saveScreenshot(state_.resultImage, info);
+        os::traceStep("saved");
     }
-    state_.resultImage = Image();
+    releaseImages();
     state_.cursorImage = Image();
     if (mode_ == CaptureMode::Timer && timerMode_ != nullptr && timerMode_->hasRepeatsLeft()) {
         timerMode_->scheduleNextCountdown();
@@ -248,8 +249,19 @@ bool CaptureController::timerModeCountdownEnded() {
 void CaptureController::FinishCapture() {
     capturing_ = false;
     restoreMainWindow();
+    os::traceStep("show");
     system_->saveHistory();
+    os::traceStep("history");
     StartTimer(&historyWatch_, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+    os::traceHeldObjects();
+    os::flushTrace();
+}
+
+void CaptureController::releaseImages() {
+    // The frozen screen alone stays: the next grab fills the same memory, which
+    // costs less than new memory, and no more than one screen is held at a time.
+    state_.dimmedScreen = Image();
+    state_.resultImage = Image();
 }
 
 void CaptureController::restoreMainWindow() {

@@ -5,6 +5,7 @@
 // whose handler stops it before acting.
 #include "app/CaptureSystem.h"
 #include "capture/CaptureMode.h"
+#include "capture/CapturePipeline.h"
 #include "capture/ScreenCapture.h"
 #include "ui/TimerService.h"
 
@@ -48,7 +49,7 @@ public:
     virtual void scheduleNextCountdown() = 0;
 };
 
-class CaptureController : public TimerOwner {
+class CaptureController : public CapturePipeline, public TimerOwner {
 public:
     static constexpr int32_t kFullScreenDelayTimer = 2000;
     static constexpr int32_t kTimerModeGrabTimer = 2001;
@@ -65,9 +66,7 @@ public:
                       TimerOwner& historyWatch);
     ~CaptureController() override;
 
-    // Entry of every trigger; ignored while a capture runs, while another
-    // window or dialog of the program is open, and for an unknown mode.
-    void StartCapture(CaptureMode mode);
+    void StartCapture(CaptureMode mode) override;
     void OnOverlayResult(OverlayResult result);
     void CancelCapture();
     void OnTimer(int32_t identifier) override;
@@ -90,6 +89,7 @@ private:
     void Grab();
     bool grabForMode();
     void FinishCapture();
+    void releaseImages();
     void restoreMainWindow();
     void playSound(WideStringView name);
 

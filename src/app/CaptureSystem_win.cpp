@@ -80,10 +80,6 @@ public:
         return os::freeDiskSpace(root, bytes);
     }
 
-    Rect virtualScreen() override { return os::virtualScreenRect(); }
-    int32_t monitorCount() override { return os::monitorCount(); }
-    Rect primaryWorkArea() override { return os::primaryWorkArea(); }
-    Image grabVirtualScreen() override { return os::grabVirtualScreen(); }
     // Until window capture with transparency exists, the window as the screen shows it.
     Image grabWindow(void*, const Rect& r) override { return os::grabScreenRect(r); }
     void captureCursor(CaptureState& state) override { fw::captureCursor(state); }

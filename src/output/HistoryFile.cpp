@@ -1,5 +1,6 @@
 #include "output/HistoryFile.h"
 #include "capture/CaptureMode.h"
+#include "platform/ByteOrder.h"
 #include "ui/Resample.h"
 
 #include <algorithm>
@@ -26,21 +27,13 @@ private:
 };
 
 void appendInt(std::vector<uint8_t>& out, int32_t value) {
-    const auto bits = static_cast<uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<uint8_t>(bits >> shift));
-    }
+    appendLittle32(out, static_cast<uint32_t>(value));
 }
 
 void appendString(std::vector<uint8_t>& out, WideStringView text) {
     const std::string utf8 = toUtf8(text);
     appendInt(out, static_cast<int32_t>(utf8.size()));
     out.insert(out.end(), utf8.begin(), utf8.end());
-}
-
-int32_t readInt(const uint8_t* bytes) {
-    return static_cast<int32_t>(uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 |
-                                uint32_t{bytes[2]} << 16 | uint32_t{bytes[3]} << 24);
 }
 
 Image withAlphaChannel(const Image& image) {
@@ -220,7 +213,7 @@ bool HistoryReader::takeInt(int32_t& value) {
     if (!take(bytes, sizeof(bytes))) {
         return false;
     }
-    value = readInt(bytes);
+    value = static_cast<int32_t>(readLittle32(bytes));
     return true;
 }
 

@@ -3,7 +3,6 @@
 #include "platform/FileAccess.h"
 #include "platform/FileStream.h"
 #include "platform/Files.h"
-#include "settings/SettingsModel.h"
 
 #include <algorithm>
 #include <iterator>
@@ -150,10 +149,9 @@ size_t ScreenshotHistory::load() {
     if (!host_) {
         return 0;
     }
-    SettingsModel& model = host_->model();
     lastWatchDate_ = host_->now();
     os::FileReader file;
-    if (!model.values.historyEnable || !file.open(filePath_) || file.size() == 0) {
+    if (!host_->historySettings().enabled || !file.open(filePath_) || file.size() == 0) {
         return 0;
     }
     std::unordered_set<WideString> paths;
@@ -168,21 +166,17 @@ size_t ScreenshotHistory::load() {
         records.push_back(std::move(record));
     }
     std::vector<WideString> folders = reader.readFolders();
-    // A file without folders was written for the output folder as stored, even
+    // A file without folders was written for the output folder as chosen, even
     // while another one stands in for it.
-    const WideString& unavailable = model.values.unavailableOutputFolder;
-    const WideString& stored = unavailable.empty() ? model.values.outputFolder : unavailable;
+    const WideString chosen = host_->chosenOutputFolder();
     FolderIndex index(*host_);
     size_t loaded = 0;
     for (size_t i = 0; i < records.size(); ++i) {
         const bool known = i < folders.size() && !folders[i].empty();
         loaded +=
-            loadRecord(records[i], known ? std::move(folders[i]) : stored, index, paths) ? 1 : 0;
+            loadRecord(records[i], known ? std::move(folders[i]) : chosen, index, paths) ? 1 : 0;
     }
-    int32_t& total = model.statistics.totalScreenshots;
-    if (total < 0 || static_cast<size_t>(total) < entries_.size()) {
-        total = static_cast<int32_t>(entries_.size());
-    }
+    host_->countAtLeast(entries_.size());
     host_->countChanged();
     return loaded;
 }
@@ -240,7 +234,7 @@ bool ScreenshotHistory::refresh(HistoryEntry& entry, const CaptureTime& written,
 }
 
 bool ScreenshotHistory::save() const {
-    if (!host_ || !host_->model().values.historyEnable) {
+    if (!host_ || !host_->historySettings().enabled) {
         return true;
     }
     os::createFolder(parentFolder(filePath_));
@@ -269,16 +263,16 @@ void ScreenshotHistory::prune(bool atExit) {
     if (!host_) {
         return;
     }
-    const SettingsValues& values = host_->model().values;
-    if (!values.historyEnable) {
+    const HistorySettings settings = host_->historySettings();
+    if (!settings.enabled) {
         if (atExit) {
             removeAll();
         }
         return;
     }
     const size_t before = entries_.size();
-    if (values.historyMode != 0) {
-        const auto limit = static_cast<size_t>(values.historyLimit > 0 ? values.historyLimit : 0);
+    if (settings.limitByCount) {
+        const auto limit = static_cast<size_t>(settings.limit > 0 ? settings.limit : 0);
         while (entries_.size() > limit) {
             removeEntry(entries_.begin());
         }
@@ -286,7 +280,7 @@ void ScreenshotHistory::prune(bool atExit) {
         const int64_t today = julianDayNumber(host_->now());
         for (auto it = entries_.begin(); it != entries_.end();) {
             auto next = std::next(it);
-            if (today - julianDayNumber(it->time) > values.historyLimit) {
+            if (today - julianDayNumber(it->time) > settings.limit) {
                 removeEntry(it);
             }
             it = next;
@@ -341,7 +335,7 @@ bool ScreenshotHistory::removeFileForHistory(WideStringView path) {
     if (!host_ || !host_->fileExists(path)) {
         return false;
     }
-    if (host_->model().values.historyDeleteToRecycleBin) {
+    if (host_->historySettings().deleteToRecycleBin) {
         return host_->moveToRecycleBin(path);
     }
     return host_->deleteFile(path);
@@ -389,7 +383,7 @@ void ScreenshotHistory::refreshChanged() {
 
 size_t ScreenshotHistory::moveFilesTo(WideStringView folder) {
     if (host_) {
-        host_->model().values.outputFolder = WideString(folder);
+        host_->setOutputFolder(folder);
     }
     std::vector<ScreenshotLocation> locations;
     locations.reserve(entries_.size());

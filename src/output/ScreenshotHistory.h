@@ -11,15 +11,29 @@
 
 namespace fw {
 
-class SettingsModel;
+// The settings the history follows.
+struct HistorySettings {
+    bool enabled = true;
+    int32_t limit = 7; // in days, or in screenshots with limitByCount
+    bool limitByCount = false;
+    bool deleteToRecycleBin = true;
+};
 
-// What the history needs around it: the settings, the screenshot list that
+// What the history needs around it: its settings, the screenshot list that
 // shows it, and the system (replaceable in tests).
 class HistoryHost {
 public:
     virtual ~HistoryHost() = default;
 
-    virtual SettingsModel& model() = 0;
+    // Read afresh at every use: the options may change them at any time.
+    virtual HistorySettings historySettings() = 0;
+    // The output folder as the user chose it, even while it is missing and
+    // another stands in for it: records saved without their folder belong there.
+    virtual WideString chosenOutputFolder() = 0;
+    // Makes another folder the output folder (moveFilesTo).
+    virtual void setOutputFolder(WideStringView folder) = 0;
+    // The count of screenshots ever saved cannot be below what the history holds.
+    virtual void countAtLeast(size_t screenshots) = 0;
 
     // The screenshot list: an entry came (at load or after a capture), is about
     // to go, or was refreshed from its changed file; the count changed; the

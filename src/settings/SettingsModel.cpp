@@ -1,6 +1,5 @@
 #include "settings/SettingsModel.h"
 
-#include "app/CaptureController.h"
 #include "platform/Files.h"
 #include "platform/KnownFolders.h"
 #include "platform/Registry.h"
@@ -14,7 +13,6 @@ namespace {
 
 constexpr WideStringView kInstallerKey = u"Software\\Vornhal Software\\Framewing";
 constexpr WideStringView kInstallerValue = u"InstallationEnableStatistics";
-constexpr WideStringView kDefaultPattern = u"ScreenShot-[COUNTER]";
 
 bool readBool(const SettingsStore& store, WideStringView key, bool fallback) {
     return store.get(key, SettingValue::boolean(fallback)).toBool();
@@ -132,7 +130,7 @@ void SettingsModel::loadGeneral(const SettingsStore& store) {
     v.outputFileFormat = oneOf(readInt32(store, keys::kOutputFileFormat, 1), {0, 2}, 1);
     // Cleaning the pattern into a legal file name belongs to the name pattern.
     WideString pattern = readText(store, keys::kOutputFileNamePattern);
-    v.outputFileNamePattern = pattern.empty() ? WideString(kDefaultPattern) : pattern;
+    v.outputFileNamePattern = pattern.empty() ? WideString(NamePattern::kDefaultPattern) : pattern;
     v.outputFileNameCounterFormat =
         std::max(readInt32(store, keys::kOutputFileNameCounterFormat, 0), 1);
     namePattern.setPattern(v.outputFileNamePattern);
@@ -153,6 +151,28 @@ void SettingsModel::loadGeneral(const SettingsStore& store) {
     v.timerModeTickingSound = readBool(store, keys::kTimerModeTickingSound, true);
     v.timerModeShowCounter = readBool(store, keys::kTimerModeShowCounter, true);
     v.timerModeCounterPosition = readInt32(store, keys::kTimerModeCounterPosition, 10);
+}
+
+HistorySettings ModelHistoryHost::historySettings() {
+    const SettingsValues& v = model().values;
+    return HistorySettings{v.historyEnable, v.historyLimit, v.historyMode != 0,
+                           v.historyDeleteToRecycleBin};
+}
+
+WideString ModelHistoryHost::chosenOutputFolder() {
+    const SettingsValues& v = model().values;
+    return v.unavailableOutputFolder.empty() ? v.outputFolder : v.unavailableOutputFolder;
+}
+
+void ModelHistoryHost::setOutputFolder(WideStringView folder) {
+    model().values.outputFolder = WideString(folder);
+}
+
+void ModelHistoryHost::countAtLeast(size_t screenshots) {
+    int32_t& total = model().statistics.totalScreenshots;
+    if (total < 0 || static_cast<size_t>(total) < screenshots) {
+        total = static_cast<int32_t>(std::min<size_t>(screenshots, INT32_MAX));
+    }
 }
 
 void SettingsModel::writeSettings(SettingsStore& store) const {

@@ -1,6 +1,7 @@
 #pragma once
 // The typed, in-memory copy of the settings the program acts on, loaded once
 // from the store with every repair applied and written back on save.
+#include "capture/CapturePipeline.h"
 #include "output/NamePattern.h"
 #include "output/ScreenshotHistory.h"
 #include "platform/WideString.h"
@@ -11,8 +12,6 @@
 #include <memory>
 
 namespace fw {
-
-class CaptureController;
 
 // What loading the settings needs from the system, replaceable in tests.
 struct SettingsEnvironment {
@@ -45,7 +44,7 @@ struct SettingsValues {
     // for it; empty otherwise. Its history records wait for it to come back.
     WideString unavailableOutputFolder;
     int32_t outputFileFormat = 1;
-    WideString outputFileNamePattern = u"ScreenShot-[COUNTER]";
+    WideString outputFileNamePattern = NamePattern::kDefaultPattern;
     int32_t outputFileNameCounterFormat = 1;
     bool includeMouseCursor = false;
     bool autoCopyToClipboard = false;
@@ -95,7 +94,7 @@ public:
     // Keeps its counter across the captures of a run.
     NamePattern namePattern;
     // Set by the application once its windows exist.
-    std::unique_ptr<CaptureController> capture;
+    std::unique_ptr<CapturePipeline> capture;
     ScreenshotHistory history;
     // The timer-mode state and statistics schedule join the model here.
 
@@ -104,6 +103,18 @@ private:
     void loadGeneral(const SettingsStore& store);
 
     SettingsEnvironment environment_;
+};
+
+// A history host that takes the history's settings, output folder and
+// screenshot count from the settings model.
+class ModelHistoryHost : public HistoryHost {
+public:
+    virtual SettingsModel& model() = 0;
+
+    HistorySettings historySettings() override;
+    WideString chosenOutputFolder() override;
+    void setOutputFolder(WideStringView folder) override;
+    void countAtLeast(size_t screenshots) override;
 };
 
 } // namespace fw

@@ -1,6 +1,4 @@
-#include "app/AppHost.h"
-#include "app/Application.h"
-#include "app/CaptureController.h"
+#include "capture/CapturePipeline.h"
 #include "platform/Handles_win.h"
 #include "platform/Win32.h"
 #include "settings/SettingKeys.h"
@@ -56,8 +54,7 @@ void registerMainWindowClass(HINSTANCE instance) {
 
 } // namespace
 
-MainWindowController::MainWindowController(Application& application)
-    : application_(application), window_(nullptr) {
+MainWindowController::MainWindowController(MainWindowHost& host) : host_(host), window_(nullptr) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     registerMainWindowClass(instance);
     RECT work{};
@@ -67,14 +64,12 @@ MainWindowController::MainWindowController(Application& application)
     window_ =
         ::CreateWindowExW(WS_EX_APPWINDOW, kMainWindowClass, L"Framewing", WS_OVERLAPPEDWINDOW, x,
                           y, kDefaultWidth, kDefaultHeight, nullptr, nullptr, instance, this);
-    application_.host().setMainWindowHandle(window_);
+    host_.mainWindowCreated(window_);
     registerHotkeys();
 }
 
 MainWindowController::~MainWindowController() {
-    if (application_.host().mainWindowHandle() == window_) {
-        application_.host().setMainWindowHandle(nullptr);
-    }
+    host_.mainWindowDestroyed(window_);
     // Releases the keys while the window that holds them still exists.
     hotkeys_.reset();
     if (window_) {
@@ -106,8 +101,7 @@ void MainWindowController::toggle() {
 
 void MainWindowController::registerHotkeys() {
     hotkeys_ = std::make_unique<GlobalHotkeys>(makeWindowHotkeyBackend(window_));
-    registerStartupHotkeys(*hotkeys_, application_.settings(),
-                           application_.model().values.usePrintScreenKey);
+    registerStartupHotkeys(*hotkeys_, host_.settings(), host_.model().values.usePrintScreenKey);
 }
 
 void MainWindowController::onHotkey(int32_t id) {
@@ -116,8 +110,8 @@ void MainWindowController::onHotkey(int32_t id) {
         toggle();
         break;
     case HotkeyAction::StartCapture:
-        if (CaptureController* capture = application_.model().capture.get()) {
-            capture->StartCapture(static_cast<CaptureMode>(application_.model().values.mode));
+        if (CapturePipeline* capture = host_.model().capture.get()) {
+            capture->StartCapture(static_cast<CaptureMode>(host_.model().values.mode));
         }
         break;
     case HotkeyAction::None:
@@ -138,12 +132,12 @@ void MainWindowController::bringToFront() {
 
 void MainWindowController::onClose() {
     SettingValue closeToTray =
-        application_.settings().get(keys::kCloseToNotificationArea, SettingValue::boolean(true));
+        host_.settings().get(keys::kCloseToNotificationArea, SettingValue::boolean(true));
     if (closeToTray.toBool()) {
         hide();
         return;
     }
-    application_.exit();
+    host_.exit();
 }
 
 bool MainWindowController::handleMessage(uint32_t message, uintptr_t wParam, intptr_t lParam,
@@ -159,7 +153,7 @@ bool MainWindowController::handleMessage(uint32_t message, uintptr_t wParam, int
         onClose();
         result = 0;
         return true;
-    case AppHost::kSecondStartMessage:
+    case kSecondStartMessage:
         if (lParam == 0) {
             bringToFront();
         }

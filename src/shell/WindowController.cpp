@@ -2,12 +2,12 @@
 
 namespace fw {
 
-WindowController::WindowController(Application& application) : application_(application) {}
+WindowController::WindowController(MainWindowHost& host) : host_(host) {}
 
 WindowController::~WindowController() = default;
 
 void WindowController::start() {
-    main_ = std::make_unique<MainWindowController>(application_);
+    main_ = std::make_unique<MainWindowController>(host_);
 }
 
 void WindowController::showMainWindow(bool maximized) {

@@ -6,12 +6,30 @@
 
 namespace fw {
 
-class Application;
 class GlobalHotkeys;
+class SettingsModel;
+class SettingsStore;
+
+// Sent by a second start of the program to the running one, which forwards it
+// to the main window: the window comes to the front.
+constexpr uint32_t kSecondStartMessage = 0xD000;
+
+// What the windows need from the application that owns them.
+class MainWindowHost {
+public:
+    virtual ~MainWindowHost() = default;
+    virtual SettingsStore& settings() = 0;
+    virtual SettingsModel& model() = 0;
+    // The window that receives the messages of a second start.
+    virtual void mainWindowCreated(void* window) = 0;
+    virtual void mainWindowDestroyed(void* window) = 0;
+    // The exit command.
+    virtual void exit() = 0;
+};
 
 class MainWindowController {
 public:
-    explicit MainWindowController(Application& application);
+    explicit MainWindowController(MainWindowHost& host);
     MainWindowController(const MainWindowController&) = delete;
     MainWindowController& operator=(const MainWindowController&) = delete;
     virtual ~MainWindowController();
@@ -34,14 +52,14 @@ private:
     void registerHotkeys();
     void onHotkey(int32_t id);
 
-    Application& application_;
+    MainWindowHost& host_;
     void* window_;
     std::unique_ptr<GlobalHotkeys> hotkeys_;
 };
 
 class WindowController {
 public:
-    explicit WindowController(Application& application);
+    explicit WindowController(MainWindowHost& host);
     WindowController(const WindowController&) = delete;
     WindowController& operator=(const WindowController&) = delete;
     virtual ~WindowController();
@@ -53,7 +71,7 @@ public:
     MainWindowController* mainWindow() { return main_.get(); }
 
 private:
-    Application& application_;
+    MainWindowHost& host_;
     std::unique_ptr<MainWindowController> main_;
 };
 

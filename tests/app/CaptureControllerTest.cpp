@@ -25,6 +25,7 @@ public:
     std::vector<WideString> sounds;
     std::vector<Image> saved;
     std::vector<Point> cursorMoves;
+    std::vector<Image> overlayBackgrounds;
 
     int32_t openWindowCount() override { return windows; }
     bool isMainWindowVisible() override { return mainVisible; }
@@ -39,13 +40,16 @@ public:
     Rect virtualScreen() override { return Rect{0, 0, 8, 6}; }
     int32_t monitorCount() override { return monitors; }
     Rect primaryWorkArea() override { return work; }
-    Image grabVirtualScreen() override { return Image(true, 8, 6); }
+    Image grabScreenRect(const Rect& r, Image) override { return Image(true, r.width, r.height); }
     Image grabWindow(void*, const Rect& r) override { return Image(true, r.width, r.height); }
     void captureCursor(CaptureState&) override {}
     Point cursorPosition() override { return Point{3, 4}; }
     void moveCursor(Point position) override { cursorMoves.push_back(position); }
     void pause(int32_t) override {}
-    bool showOverlay(CaptureState&) override { return overlay; }
+    bool showOverlay(CaptureState& state) override {
+        overlayBackgrounds.push_back(state.dimmedScreen);
+        return overlay;
+    }
     void hideOverlay() override {}
     WideString programFolder() override { return u"C:\\Program"; }
     bool fileExists(WideStringView) override { return soundFileExists; }
@@ -184,6 +188,14 @@ TEST_F(CaptureControllerTest, OverlayOutcomes) {
     EXPECT_EQ(system->saved[0].height(), 3);
     // The cursor is parked off screen for the grab and put back.
     EXPECT_EQ(system->cursorMoves, (std::vector<Point>{{10000, -10000}, {3, 4}}));
+    // Every overlay had the dimmed screen behind it; of the screens only the
+    // frozen one outlives its capture.
+    ASSERT_EQ(system->overlayBackgrounds.size(), 4u);
+    for (const Image& background : system->overlayBackgrounds) {
+        EXPECT_EQ(background.width(), 8);
+    }
+    EXPECT_TRUE(controller->state().dimmedScreen.isEmpty());
+    EXPECT_TRUE(controller->state().resultImage.isEmpty());
 }
 
 TEST_F(CaptureControllerTest, WorkAreaOnlyWithOneMonitorAndNothingSavedWhenEmpty) {

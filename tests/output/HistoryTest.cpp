@@ -1,4 +1,5 @@
 #include "HistoryFixture.h"
+#include "platform/ByteOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,7 @@ std::vector<uint8_t> readBytes(WideStringView path) {
 }
 
 void putInt(std::vector<uint8_t>& out, int32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> shift));
-    }
+    appendLittle32(out, static_cast<uint32_t>(value));
 }
 
 size_t recordsIn(std::span<const uint8_t> file) {

@@ -28,7 +28,9 @@ std::vector<uint8_t> inflated(const std::vector<uint8_t>& stream, size_t size) {
 
 bool roundTrips(const std::vector<uint8_t>& data) {
     std::vector<uint8_t> stream;
-    deflateZlib(data.data(), data.size(), stream);
+    DeflateStream deflate(stream);
+    deflate.write(data.data(), data.size());
+    deflate.finish();
     return inflated(stream, data.size()) == data;
 }
 
