@@ -72,9 +72,9 @@ private:
 };
 
 TEST(ScreenGrabTest, GrabReturnsThePaintedPixelsOpaque) {
-    // 1024 pixels wide, the grab takes 64 rows at a time: one full strip and
-    // one partial one.
-    const Rect area{100, 100, 1024, 80};
+    // 512 pixels wide, the grab takes 128 rows at a time: one full strip and
+    // one partial one. Inside the smallest primary monitor the tests run on.
+    const Rect area{100, 100, 512, 160};
     const PaintedWindow window(area, 0);
     ASSERT_TRUE(window.get());
     const int32_t gdiObjects = os::gdiObjectCount();
