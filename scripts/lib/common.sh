@@ -69,6 +69,20 @@ fw_wine_session() {
 fw_configure_and_build() {
     local preset="$1"
     shift
-    cmake --preset "$preset" "$@" >/dev/null
+    local log
+    log="$(mktemp "${TMPDIR:-/tmp}/framewing-configure.XXXXXX")"
+    if ! cmake --preset "$preset" "$@" >"$log" 2>&1; then
+        # A folder configured with earlier compilers is configured anew; any
+        # other failure shows.
+        if grep -q "afresh" "$log"; then
+            echo "build/$preset: compilers changed, configuring afresh"
+            cmake --preset "$preset" --fresh "$@" >/dev/null || { rm -f "$log"; return 1; }
+        else
+            cat "$log" >&2
+            rm -f "$log"
+            return 1
+        fi
+    fi
+    rm -f "$log"
     cmake --build --preset "$preset" -j "$(nproc)"
 }

@@ -3,10 +3,11 @@
 // the hidden message and instance windows, and the message loop.
 #include "platform/WideString.h"
 #include "shell/WindowController.h"
+#include "ui/EventLoop.h"
 
 #include <cstdint>
 #include <memory>
-#include <vector>
+#include <utility>
 
 namespace fw {
 
@@ -17,24 +18,6 @@ struct ProductStrings {
     WideString instanceName;
 };
 
-// A toolkit event posted through the message loop.
-struct ToolkitEvent {
-    int32_t type = 0;
-    intptr_t value = 0;
-    bool blockedWhileModal = false;
-};
-
-// Receivers of posted events; an event for a receiver that no longer lives is
-// dropped, so every receiver registers itself for its lifetime.
-class EventReceiver {
-public:
-    EventReceiver();
-    EventReceiver(const EventReceiver&) = delete;
-    EventReceiver& operator=(const EventReceiver&) = delete;
-    virtual ~EventReceiver();
-    virtual void onEvent(const ToolkitEvent& event) = 0;
-};
-
 // The single-instance mutex, owned for the host's lifetime.
 struct InstanceMutex;
 
@@ -42,8 +25,8 @@ class AppHost {
 public:
     // Posted to the message window: a toolkit event (long parameter = the record)
     // and the end of a modal phase.
-    static constexpr uint32_t kPostedEventMessage = 0xC400;
-    static constexpr uint32_t kModalEndMessage = 0xC401;
+    static constexpr uint32_t kPostedEventMessage = EventLoop::kPostedEventMessage;
+    static constexpr uint32_t kModalEndMessage = EventLoop::kModalEndMessage;
     // Sent by a second start to the running instance's instance window.
     static constexpr uint32_t kSecondStartMessage = fw::kSecondStartMessage;
 
@@ -63,9 +46,11 @@ public:
     // second-start message.
     void signalRunningInstance() const;
 
-    void postEvent(EventReceiver* receiver, const ToolkitEvent& event);
-    void setModal(bool modal) { modal_ = modal; }
-    bool isModal() const { return modal_; }
+    void postEvent(EventReceiver* receiver, ToolkitEvent event) {
+        eventLoop().post(receiver, std::move(event));
+    }
+    void setModal(bool modal) { eventLoop().setModal(modal); }
+    bool isModal() const { return eventLoop().isModal(); }
 
     const WideString& commandLine() const { return commandLine_; }
     const WideString& executablePath() const { return executablePath_; }
@@ -83,17 +68,7 @@ public:
     void setMainWindowHandle(void* window) { mainWindow_ = window; }
     void* instanceWindowHandle() const { return instanceWindow_; }
 
-    // Delivery of a posted event record; called by the message loop.
-    void deliverPostedEvent(intptr_t record);
-    void registerReceiver(EventReceiver* receiver);
-    void unregisterReceiver(EventReceiver* receiver);
-
 private:
-    struct LoopFrame {
-        bool exit = false;
-        int exitCode = 0;
-    };
-
     void createWindows();
     void createMutex();
 
@@ -105,12 +80,8 @@ private:
     WideString aboutName2_;
     WideString executablePath_;
     WideString executableFolder_;
-    void* messageWindow_ = nullptr;
     void* instanceWindow_ = nullptr;
     void* mainWindow_ = nullptr;
-    std::vector<LoopFrame> frames_;
-    std::vector<EventReceiver*> receivers_;
-    bool modal_ = false;
 };
 
 // The published host, or null outside its lifetime.
@@ -118,9 +89,6 @@ AppHost* appHost();
 
 namespace detail {
 void publishAppHost(AppHost* host);
-// Posted events travel as heap records through the message queue.
-intptr_t makePostedEventRecord(EventReceiver* receiver, const ToolkitEvent& event);
-void freePostedEventRecord(intptr_t record);
 } // namespace detail
 
 } // namespace fw

@@ -14,17 +14,12 @@ struct InstanceMutex {
 
 namespace {
 
-constexpr wchar_t kMessageWindowClass[] = L"DE488461-975A-4c0c-B8BC-FAADED591024";
 constexpr wchar_t kOwnerProperty[] = L"[PROPERTY_OWNER]";
 constexpr UINT kSignalTimeoutMs = 5000;
 
 // "[" + upper-case instance name + "]": the instance window's class and the mutex.
 WideString instanceKey(const WideString& instanceName) {
     return u"[" + toUpperCase(instanceName) + u"]";
-}
-
-LRESULT CALLBACK messageWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    return ::DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT CALLBACK instanceWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -62,8 +57,7 @@ BOOL CALLBACK matchInstanceWindow(HWND window, LPARAM context) {
 
 AppHost::AppHost(const ProductStrings& strings)
     : commandLine_(os::commandLine()), mutexState_(2), strings_(strings),
-      executablePath_(os::executablePath()), messageWindow_(nullptr), instanceWindow_(nullptr),
-      mainWindow_(nullptr), modal_(false) {
+      executablePath_(os::executablePath()), instanceWindow_(nullptr), mainWindow_(nullptr) {
     size_t slash = executablePath_.rfind(u'\\');
     executableFolder_ = slash == WideString::npos ? WideString() : executablePath_.substr(0, slash);
     if (!appHost()) {
@@ -82,23 +76,13 @@ AppHost::~AppHost() {
         ::RemovePropW(static_cast<HWND>(instanceWindow_), kOwnerProperty);
         ::DestroyWindow(static_cast<HWND>(instanceWindow_));
     }
-    if (messageWindow_) {
-        ::DestroyWindow(static_cast<HWND>(messageWindow_));
-    }
     ::OleUninitialize();
 }
 
 void AppHost::createWindows() {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    WNDCLASSEXW messageClass{};
-    messageClass.cbSize = sizeof(messageClass);
-    messageClass.lpfnWndProc = messageWindowProcedure;
-    messageClass.cbWndExtra = 4;
-    messageClass.hInstance = instance;
-    messageClass.lpszClassName = kMessageWindowClass;
-    ::RegisterClassExW(&messageClass);
-    messageWindow_ = ::CreateWindowExW(0, kMessageWindowClass, L"", 0, 0, 0, 0, 0, nullptr, nullptr,
-                                       instance, nullptr);
+    // The loop record's message window comes first, as it always has.
+    eventLoop().messageWindow();
 
     WideString className = instanceKey(strings_.instanceName);
     WNDCLASSEXW instanceClass{};
@@ -162,50 +146,12 @@ void AppHost::signalRunningInstance() const {
     }
 }
 
-void AppHost::postEvent(EventReceiver* receiver, const ToolkitEvent& event) {
-    intptr_t record = detail::makePostedEventRecord(receiver, event);
-    if (!::PostMessageW(static_cast<HWND>(messageWindow_), kPostedEventMessage, 0, record)) {
-        detail::freePostedEventRecord(record);
-    }
-}
-
 int AppHost::run() {
-    frames_.push_back(LoopFrame{});
-    size_t depth = frames_.size();
-    MSG message{};
-    while (!frames_[depth - 1].exit) {
-        BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got < 0) {
-            continue;
-        }
-        if (message.hwnd == static_cast<HWND>(messageWindow_) && messageWindow_) {
-            if (message.message == kPostedEventMessage) {
-                deliverPostedEvent(message.lParam);
-                continue;
-            }
-            if (message.message == kModalEndMessage) {
-                modal_ = false;
-                continue;
-            }
-        }
-        if (message.message == WM_QUIT) {
-            quit();
-            continue;
-        }
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
-    int exitCode = frames_[depth - 1].exitCode;
-    frames_.pop_back();
-    return exitCode;
+    return eventLoop().run();
 }
 
 void AppHost::quit() {
-    for (LoopFrame& frame : frames_) {
-        frame.exit = true;
-        frame.exitCode = 0;
-    }
-    ::PostQuitMessage(0);
+    eventLoop().quit();
 }
 
 } // namespace fw

@@ -8,6 +8,7 @@
 #include "platform/Win32.h"
 #include "settings/SettingsModel.h"
 #include "shell/WindowController.h"
+#include "ui/UIMessageBox.h"
 
 #include <algorithm>
 
@@ -16,9 +17,13 @@ namespace fw {
 namespace {
 
 // Small helper windows of the toolkit that may stay open during a capture.
-bool isTransientWindowClass(WideStringView name) {
+bool isTransientWindow(HWND window) {
+    UIWindow* toolkit = UIWindow::fromNativeHandle(window);
+    if (!toolkit) {
+        return false;
+    }
     for (WideStringView transient : {u"UIMenu", u"UIToolTip", u"UIBalloonTip"}) {
-        if (endsWith(name, transient)) {
+        if (toolkit->className() == transient) {
             return true;
         }
     }
@@ -26,10 +31,7 @@ bool isTransientWindowClass(WideStringView name) {
 }
 
 BOOL CALLBACK countVisibleWindow(HWND window, LPARAM context) {
-    wchar_t name[256] = {};
-    const int length = ::GetClassNameW(window, name, 255);
-    if (::IsWindowVisible(window) &&
-        !isTransientWindowClass(fromWide(name, static_cast<size_t>(std::max(length, 0))))) {
+    if (::IsWindowVisible(window) && !isTransientWindow(window)) {
         ++*reinterpret_cast<int32_t*>(context);
     }
     return TRUE;
@@ -70,9 +72,11 @@ public:
         }
     }
     void showMessage(WideStringView text) override {
-        const WideString shown(text);
-        ::MessageBoxW(nullptr, wide(shown), wide(application_.host().displayName()),
-                      MB_OK | MB_ICONEXCLAMATION);
+        MainWindowController* main = mainWindow();
+        UIWindow* owner =
+            main && main->isVisible() ? UIWindow::fromNativeHandle(main->windowHandle()) : nullptr;
+        showMessageBox(owner, application_.host().displayName(), WideString(text), MessageBoxOk,
+                       MessageIcon::Warning);
     }
 
     uint32_t logicalDrives() override { return ::GetLogicalDrives(); }

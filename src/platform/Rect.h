@@ -26,6 +26,12 @@ struct Point {
     bool operator==(const Point&) const = default;
 };
 
+struct Size {
+    int32_t width = 0;
+    int32_t height = 0;
+    bool operator==(const Size&) const = default;
+};
+
 // Intersection; empty (all zero) when the rectangles do not overlap.
 inline Rect intersect(const Rect& a, const Rect& b) {
     int32_t left = a.x > b.x ? a.x : b.x;

@@ -1,10 +1,7 @@
 #include "platform/Socket.h"
 #include "platform/Thread.h"
 
-#include <chrono>
-#include <condition_variable>
 #include <memory>
-#include <mutex>
 
 namespace fw::os {
 namespace {
@@ -13,9 +10,8 @@ namespace {
 // it: whichever lets go last frees it, so a caller may stop waiting at any time.
 struct Lookup {
     std::string host;
-    std::mutex lock;
-    std::condition_variable done;
-    bool finished = false;
+    // Set once the results below are written; they are read only after it.
+    Event done;
     bool found = false;
     uint32_t address = 0;
     int32_t error = 0;
@@ -33,14 +29,10 @@ void runLookup(void* argument) {
     if (started) {
         cleanupSockets();
     }
-    {
-        std::lock_guard<std::mutex> guard(lookup.lock);
-        lookup.finished = true;
-        lookup.found = found;
-        lookup.address = address;
-        lookup.error = error;
-    }
-    lookup.done.notify_all();
+    lookup.found = found;
+    lookup.address = address;
+    lookup.error = error;
+    lookup.done.set();
 }
 
 } // namespace
@@ -55,9 +47,7 @@ bool resolveIpv4Within(const std::string& host, uint32_t milliseconds, uint32_t&
         return false;
     }
     detail::detachNativeThread(thread);
-    std::unique_lock<std::mutex> guard(lookup->lock);
-    if (!lookup->done.wait_for(guard, std::chrono::milliseconds(milliseconds),
-                               [&lookup] { return lookup->finished; })) {
+    if (!lookup->done.waitFor(milliseconds)) {
         setLastSocketError(socketTimeoutError());
         return false;
     }

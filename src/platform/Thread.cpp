@@ -1,6 +1,5 @@
 #include "platform/Thread.h"
 
-#include <chrono>
 #include <map>
 
 namespace fw::os {
@@ -10,7 +9,7 @@ namespace {
 // announcement arriving after its object was destroyed finds nothing instead
 // of a dangling pointer.
 struct Registry {
-    std::mutex lock;
+    Mutex lock;
     std::map<uint32_t, std::function<void()>> handlers;
     uint32_t nextSerial = 1;
 };
@@ -24,20 +23,20 @@ Registry& registry() {
 
 Thread::Thread(WideString name) : name_(std::move(name)) {
     Registry& r = registry();
-    std::lock_guard<std::mutex> guard(r.lock);
+    MutexLock guard(r.lock);
     serial_ = r.nextSerial++;
 }
 
 Thread::~Thread() {
     wait();
     Registry& r = registry();
-    std::lock_guard<std::mutex> guard(r.lock);
+    MutexLock guard(r.lock);
     r.handlers.erase(serial_);
 }
 
 void Thread::setFinishedHandler(std::function<void()> handler) {
     Registry& r = registry();
-    std::lock_guard<std::mutex> guard(r.lock);
+    MutexLock guard(r.lock);
     r.handlers[serial_] = std::move(handler);
 }
 
@@ -47,21 +46,14 @@ bool Thread::start() {
     }
     // The previous run has returned; reap its thread before starting anew.
     wait();
-    {
-        std::lock_guard<std::mutex> guard(startLock_);
-        startSignalled_ = false;
-    }
+    startSignal_.reset();
     running_ = true;
     if (!detail::createNativeThread(&Thread::entry, this, native_)) {
         running_ = false;
         return false;
     }
     joinable_ = true;
-    {
-        std::lock_guard<std::mutex> guard(startLock_);
-        startSignalled_ = true;
-    }
-    startSignal_.notify_one();
+    startSignal_.set();
     return true;
 }
 
@@ -77,11 +69,7 @@ void Thread::entry(void* self) {
 }
 
 void Thread::threadMain() {
-    {
-        std::unique_lock<std::mutex> guard(startLock_);
-        startSignal_.wait_for(guard, std::chrono::milliseconds(kStartSignalTimeoutMs),
-                              [this] { return startSignalled_; });
-    }
+    startSignal_.waitFor(kStartSignalTimeoutMs);
     const uint32_t serial = serial_;
     detail::announceThread(false, serial);
     run();
@@ -93,7 +81,7 @@ void detail::deliverThreadFinished(uint32_t serial) {
     std::function<void()> handler;
     {
         Registry& r = registry();
-        std::lock_guard<std::mutex> guard(r.lock);
+        MutexLock guard(r.lock);
         auto found = r.handlers.find(serial);
         if (found == r.handlers.end()) {
             return;

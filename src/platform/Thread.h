@@ -5,12 +5,65 @@
 #include "platform/WideString.h"
 
 #include <atomic>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
 #include <mutex>
 
+#ifndef _WIN32
+#include <condition_variable>
+#endif
+
 namespace fw::os {
+
+// A lock for std::lock_guard. On Windows it is a critical section, which every
+// version has: std::mutex would need the POSIX threading runtime, whose imports
+// Windows XP lacks.
+class Mutex {
+public:
+    Mutex();
+    Mutex(const Mutex&) = delete;
+    Mutex& operator=(const Mutex&) = delete;
+    ~Mutex();
+
+    void lock();
+    void unlock();
+
+private:
+#ifdef _WIN32
+    // Room for a CRITICAL_SECTION (24 bytes on x86, 40 on x86_64) without <windows.h>.
+    alignas(void*) unsigned char section_[6 * sizeof(void*)];
+#else
+    std::mutex mutex_;
+#endif
+};
+
+using MutexLock = std::lock_guard<Mutex>;
+
+// A manual-reset event: once set, every wait returns at once until reset().
+class Event {
+public:
+    Event();
+    Event(const Event&) = delete;
+    Event& operator=(const Event&) = delete;
+    ~Event();
+
+    void set();
+    void reset();
+    // False when the time ran out before the event was set.
+    bool waitFor(uint32_t timeoutMs);
+
+private:
+#ifdef _WIN32
+    void* handle_;
+#else
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    bool set_ = false;
+#endif
+};
+
+// The calling thread's identity, to tell threads apart.
+uint64_t currentThreadId();
 
 namespace detail {
 using NativeThread = uintptr_t;
@@ -58,9 +111,7 @@ private:
     std::atomic<bool> running_{false};
     detail::NativeThread native_ = 0;
     bool joinable_ = false;
-    std::mutex startLock_;
-    std::condition_variable startSignal_;
-    bool startSignalled_ = false;
+    Event startSignal_;
 };
 
 // The hidden window that receives the announcements (window class

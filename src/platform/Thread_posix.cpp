@@ -1,5 +1,6 @@
 #include "platform/Thread.h"
 
+#include <chrono>
 #include <pthread.h>
 #include <vector>
 
@@ -8,7 +9,7 @@ namespace {
 
 // Stands in for the monitor window's message queue.
 struct Queue {
-    std::mutex lock;
+    Mutex lock;
     bool created = false;
     std::vector<uint32_t> finished;
 };
@@ -19,7 +20,7 @@ Queue& queue() {
 }
 
 bool createMonitor() {
-    std::lock_guard<std::mutex> guard(queue().lock);
+    MutexLock guard(queue().lock);
     // One monitor per process; a second one stays inert.
     if (queue().created) {
         return false;
@@ -29,7 +30,7 @@ bool createMonitor() {
 }
 
 void destroyMonitor() {
-    std::lock_guard<std::mutex> guard(queue().lock);
+    MutexLock guard(queue().lock);
     queue().created = false;
     queue().finished.clear();
 }
@@ -47,6 +48,42 @@ void* threadProcedure(void* record) {
 }
 
 } // namespace
+
+Mutex::Mutex() = default;
+Mutex::~Mutex() = default;
+
+void Mutex::lock() {
+    mutex_.lock();
+}
+
+void Mutex::unlock() {
+    mutex_.unlock();
+}
+
+Event::Event() = default;
+Event::~Event() = default;
+
+void Event::set() {
+    {
+        std::lock_guard<std::mutex> guard(mutex_);
+        set_ = true;
+    }
+    changed_.notify_all();
+}
+
+void Event::reset() {
+    std::lock_guard<std::mutex> guard(mutex_);
+    set_ = false;
+}
+
+bool Event::waitFor(uint32_t timeoutMs) {
+    std::unique_lock<std::mutex> guard(mutex_);
+    return changed_.wait_for(guard, std::chrono::milliseconds(timeoutMs), [this] { return set_; });
+}
+
+uint64_t currentThreadId() {
+    return static_cast<uint64_t>(::pthread_self());
+}
 
 bool detail::createNativeThread(void (*entry)(void*), void* argument, NativeThread& thread) {
     auto* record = new StartRecord{entry, argument};
@@ -78,7 +115,7 @@ ThreadMonitor::~ThreadMonitor() {
 void ThreadMonitor::dispatchPending() {
     std::vector<uint32_t> pending;
     {
-        std::lock_guard<std::mutex> guard(queue().lock);
+        MutexLock guard(queue().lock);
         pending.swap(queue().finished);
     }
     for (uint32_t serial : pending) {
@@ -87,7 +124,7 @@ void ThreadMonitor::dispatchPending() {
 }
 
 void detail::announceThread(bool finished, uint32_t serial) {
-    std::lock_guard<std::mutex> guard(queue().lock);
+    MutexLock guard(queue().lock);
     if (queue().created && finished) {
         queue().finished.push_back(serial);
     }

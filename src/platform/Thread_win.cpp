@@ -1,8 +1,14 @@
 #include "platform/Thread.h"
 #include "platform/Win32.h"
 
+#include <new>
+
 namespace fw::os {
 namespace {
+
+CRITICAL_SECTION* criticalSection(unsigned char* storage) {
+    return std::launder(reinterpret_cast<CRITICAL_SECTION*>(storage));
+}
 
 constexpr wchar_t kMonitorClass[] = L"2ECC044D-9915-4e0f-B91B-DD7B4F0D0546";
 constexpr wchar_t kStartedMessage[] = L"E6036A79-16F6-4d26-9403-48D2FD42C1BA";
@@ -72,6 +78,54 @@ DWORD WINAPI threadProcedure(void* record) {
 }
 
 } // namespace
+
+Mutex::Mutex() {
+    static_assert(sizeof(CRITICAL_SECTION) <= sizeof(section_));
+    static_assert(alignof(CRITICAL_SECTION) <= alignof(void*));
+    ::InitializeCriticalSection(new (section_) CRITICAL_SECTION);
+}
+
+Mutex::~Mutex() {
+    ::DeleteCriticalSection(criticalSection(section_));
+}
+
+void Mutex::lock() {
+    ::EnterCriticalSection(criticalSection(section_));
+}
+
+void Mutex::unlock() {
+    ::LeaveCriticalSection(criticalSection(section_));
+}
+
+// Without an event object (out of handles) waits return at once: a thread then
+// runs its body without waiting for its start signal, as after the time-out.
+Event::Event() : handle_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
+
+Event::~Event() {
+    if (handle_) {
+        ::CloseHandle(handle_);
+    }
+}
+
+void Event::set() {
+    if (handle_) {
+        ::SetEvent(handle_);
+    }
+}
+
+void Event::reset() {
+    if (handle_) {
+        ::ResetEvent(handle_);
+    }
+}
+
+bool Event::waitFor(uint32_t timeoutMs) {
+    return handle_ && ::WaitForSingleObject(handle_, timeoutMs) == WAIT_OBJECT_0;
+}
+
+uint64_t currentThreadId() {
+    return ::GetCurrentThreadId();
+}
 
 bool detail::createNativeThread(void (*entry)(void*), void* argument, NativeThread& thread) {
     auto* record = new StartRecord{entry, argument};

@@ -14,6 +14,12 @@ public:
 
 } // namespace
 
+void* createPlatformIcon(const Image&) {
+    return nullptr;
+}
+
+void destroyPlatformIcon(void*) {}
+
 CursorFactory& platformCursorFactory() {
     static NoCursors factory;
     return factory;

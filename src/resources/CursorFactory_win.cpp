@@ -70,6 +70,25 @@ BitmapHandle maskBitmap(const Image& image) {
     return BitmapHandle(::CreateBitmap(image.width(), image.height(), 1, 1, bits.data()));
 }
 
+// An icon or cursor from the image; the result keeps its own copies of both bitmaps.
+HICON iconFromImage(const Image& image, BOOL isIcon, Point hotSpot) {
+    if (image.isEmpty()) {
+        return nullptr;
+    }
+    BitmapHandle colour = colourBitmap(image);
+    BitmapHandle mask = maskBitmap(image);
+    if (!colour || !mask) {
+        return nullptr;
+    }
+    ICONINFO info{};
+    info.fIcon = isIcon;
+    info.xHotspot = static_cast<DWORD>(hotSpot.x < 0 ? 0 : hotSpot.x);
+    info.yHotspot = static_cast<DWORD>(hotSpot.y < 0 ? 0 : hotSpot.y);
+    info.hbmMask = mask.get();
+    info.hbmColor = colour.get();
+    return ::CreateIconIndirect(&info);
+}
+
 class WindowsCursors : public CursorFactory {
 public:
     CursorHandle systemCursor(int32_t id) override {
@@ -77,22 +96,7 @@ public:
     }
 
     CursorHandle createCursor(const Image& image, Point hotSpot) override {
-        if (image.isEmpty()) {
-            return nullptr;
-        }
-        BitmapHandle colour = colourBitmap(image);
-        BitmapHandle mask = maskBitmap(image);
-        if (!colour || !mask) {
-            return nullptr;
-        }
-        ICONINFO info{};
-        info.fIcon = FALSE;
-        info.xHotspot = static_cast<DWORD>(hotSpot.x < 0 ? 0 : hotSpot.x);
-        info.yHotspot = static_cast<DWORD>(hotSpot.y < 0 ? 0 : hotSpot.y);
-        info.hbmMask = mask.get();
-        info.hbmColor = colour.get();
-        // The cursor keeps its own copies of both bitmaps.
-        return ::CreateIconIndirect(&info);
+        return iconFromImage(image, FALSE, hotSpot);
     }
 
     void destroyCursor(CursorHandle cursor) override {
@@ -101,6 +105,16 @@ public:
 };
 
 } // namespace
+
+void* createPlatformIcon(const Image& image) {
+    return iconFromImage(image, TRUE, Point{});
+}
+
+void destroyPlatformIcon(void* icon) {
+    if (icon) {
+        ::DestroyIcon(static_cast<HICON>(icon));
+    }
+}
 
 CursorFactory& platformCursorFactory() {
     static WindowsCursors factory;

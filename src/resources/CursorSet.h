@@ -82,6 +82,11 @@ private:
     std::vector<Entry> entries_;
 };
 
+// A platform icon (HICON on Windows) from an image with straight alpha; null on
+// failure or where there are none. Destroy it with destroyPlatformIcon.
+void* createPlatformIcon(const Image& image);
+void destroyPlatformIcon(void* icon);
+
 // The platform's cursor factory.
 CursorFactory& platformCursorFactory();
 

@@ -1,20 +1,20 @@
 #include "stats/ClientSocket.h"
 
+#include "platform/Thread.h"
 #include "platform/Time.h"
 
 #include <algorithm>
-#include <mutex>
 
 namespace fw {
 namespace {
 
 // Process-wide user count of the socket library.
-std::mutex gLibraryLock;
+os::Mutex gLibraryLock;
 int gLibraryUsers = 0;
 bool gLibraryStarted = false;
 
 bool addLibraryUser() {
-    std::lock_guard<std::mutex> guard(gLibraryLock);
+    os::MutexLock guard(gLibraryLock);
     ++gLibraryUsers;
     if (!gLibraryStarted) {
         gLibraryStarted = os::startSockets();
@@ -23,7 +23,7 @@ bool addLibraryUser() {
 }
 
 void removeLibraryUser() {
-    std::lock_guard<std::mutex> guard(gLibraryLock);
+    os::MutexLock guard(gLibraryLock);
     if (--gLibraryUsers == 0 && gLibraryStarted) {
         os::cleanupSockets();
         gLibraryStarted = false;
@@ -31,7 +31,7 @@ void removeLibraryUser() {
 }
 
 bool libraryStarted() {
-    std::lock_guard<std::mutex> guard(gLibraryLock);
+    os::MutexLock guard(gLibraryLock);
     return gLibraryStarted;
 }
 

@@ -30,20 +30,20 @@ bool StatisticsBotThread::start() {
         return false;
     }
     {
-        std::lock_guard<std::mutex> guard(lock_);
+        os::MutexLock guard(lock_);
         result_ = 0;
     }
     return os::Thread::start();
 }
 
 int32_t StatisticsBotThread::result() const {
-    std::lock_guard<std::mutex> guard(lock_);
+    os::MutexLock guard(lock_);
     return result_;
 }
 
 void StatisticsBotThread::run() {
     bool accepted = send();
-    std::lock_guard<std::mutex> guard(lock_);
+    os::MutexLock guard(lock_);
     result_ = accepted ? 1 : 0;
 }
 

@@ -4,7 +4,6 @@
 #include "stats/StatisticsReport.h"
 
 #include <functional>
-#include <mutex>
 
 namespace fw {
 
@@ -59,7 +58,7 @@ private:
     WideString path_;
     uint32_t port_ = kStatisticsPort;
     ReportItems items_;
-    mutable std::mutex lock_;
+    mutable os::Mutex lock_;
     int32_t result_ = 0;
 };
 

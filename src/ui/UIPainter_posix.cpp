@@ -3,6 +3,9 @@
 namespace fw {
 
 // The native build has no device to draw on.
-void UIPainter::drawImageRect(const Image&, const Rect&, const Rect&) {}
+void UIPainter::drawImageThroughPlatform(const Image&, const Rect&, const Rect&) {}
+
+void UIPainter::drawTextThroughPlatform(const Rect&, const Rect&, WideStringView, const FontSpec&,
+                                        Color, uint32_t) {}
 
 } // namespace fw

@@ -1,6 +1,10 @@
 #include "ui/UIPainter.h"
 
 #include "capture/ImageBitmap_win.h"
+#include "platform/Win32.h"
+#include "ui/TextLayout.h"
+
+#include <vector>
 
 namespace fw {
 
@@ -23,9 +27,69 @@ void applyHints(Gdiplus::GpGraphics* graphics, uint32_t hints) {
     gdip::GdipSetSmoothingMode(graphics, Gdiplus::SmoothingModeHighSpeed);
 }
 
+UINT textFormat(uint32_t flags) {
+    UINT format = 0;
+    format |= (flags & AlignLeft) ? DT_LEFT : (flags & AlignRight) ? DT_RIGHT : DT_CENTER;
+    if (flags & TextWordWrap) {
+        format |= DT_WORDBREAK; // placed vertically by hand: DrawText does so on one line only
+    } else {
+        format |= DT_SINGLELINE;
+        format |= (flags & AlignTop) ? DT_TOP : (flags & AlignBottom) ? DT_BOTTOM : DT_VCENTER;
+    }
+    if (flags & TextEllipsis) {
+        format |= DT_END_ELLIPSIS;
+    }
+    if (!(flags & TextMnemonic)) {
+        format |= DT_NOPREFIX;
+    }
+    return format;
+}
+
+// The box DrawText lays the text out in: `whole`, or for wrapped text the
+// height of its lines placed in `whole` by the vertical alignment.
+RECT textBox(HDC dc, const Rect& whole, const wchar_t* text, int length, UINT format,
+             uint32_t flags) {
+    RECT box = toRECT(whole);
+    if (!(flags & TextWordWrap) || (flags & AlignTop)) {
+        return box;
+    }
+    RECT measured = box;
+    ::DrawTextW(dc, text, length, &measured, format | DT_CALCRECT);
+    const int32_t height = measured.bottom - measured.top;
+    box.top =
+        (flags & AlignBottom) ? whole.bottom() - height : whole.y + (whole.height - height) / 2;
+    box.bottom = box.top + height;
+    return box;
+}
+
+// Where the glyphs can land: the rows of the one line (with room for marks
+// that reach above or below it) or of the wrapped lines.
+Rect inkBand(const Rect& whole, const RECT& box, int32_t lineHeight, uint32_t flags) {
+    if (flags & TextWordWrap) {
+        return fromRECT(box);
+    }
+    int32_t top = whole.y + (whole.height - lineHeight) / 2;
+    if (flags & AlignTop) {
+        top = whole.y;
+    } else if (flags & AlignBottom) {
+        top = whole.bottom() - lineHeight;
+    }
+    return Rect{whole.x, top - lineHeight / 2, whole.width, lineHeight * 2};
+}
+
+// The surface pixels under `area`, row after row.
+void savePixels(const PixelSurface& surface, const Rect& area, std::vector<uint32_t>& pixels) {
+    pixels.resize(static_cast<size_t>(area.width) * area.height);
+    uint32_t* out = pixels.data();
+    for (int32_t y = area.y; y < area.bottom(); ++y, out += area.width) {
+        const uint32_t* row = surface.row(y) + area.x;
+        std::copy(row, row + area.width, out);
+    }
+}
+
 } // namespace
 
-void UIPainter::drawImageRect(const Image& image, const Rect& s, const Rect& d) {
+void UIPainter::drawImageThroughPlatform(const Image& image, const Rect& s, const Rect& d) {
     if (image.isEmpty() || !deviceContext() || !startGdiplus()) {
         return;
     }
@@ -51,6 +115,55 @@ void UIPainter::drawImageRect(const Image& image, const Rect& s, const Rect& d) 
         gdip::GdipDisposeImageAttributes(attributes);
     }
     gdip::GdipDeleteGraphics(graphics);
+}
+
+void UIPainter::drawTextThroughPlatform(const Rect& whole, const Rect& clip, WideStringView text,
+                                        const FontSpec& font, Color color, uint32_t flags) {
+    HDC dc = static_cast<HDC>(deviceContext());
+    HGDIOBJ fontObject = static_cast<HGDIOBJ>(platformFont(font, dpi()));
+    if (!dc || !fontObject || text.size() > 0x7FFFFFFF) {
+        return;
+    }
+    const auto* chars = reinterpret_cast<const wchar_t*>(text.data());
+    const int length = static_cast<int>(text.size());
+    const UINT format = textFormat(flags);
+    // Selecting a font is slow (it is matched anew each time), so the font
+    // stays selected after the draw; cached fonts live until exit, so the
+    // device context never holds a deleted one. SaveDC/RestoreDC would select
+    // it twice more.
+    if (::GetCurrentObject(dc, OBJ_FONT) != fontObject) {
+        ::SelectObject(dc, fontObject);
+    }
+    RECT box = textBox(dc, whole, chars, length, format, flags);
+    // GDI writes into the pixels behind the painter's back: keep what was there
+    // so that alpha can be put right afterwards.
+    thread_local std::vector<uint32_t> before;
+    const Rect inked = intersect(clip, inkBand(whole, box, fontMetrics(font, dpi()).height, flags));
+    const bool mend = !surface().isNull();
+    if (mend && inked.isEmpty()) {
+        return; // the clip leaves none of the line's rows
+    }
+    if (mend) {
+        ::GdiFlush();
+        savePixels(surface(), inked, before);
+    }
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    ::SetTextColor(dc, RGB(color >> 16 & 0xFF, color >> 8 & 0xFF, color & 0xFF));
+    // DrawText clips to its box by itself; a clip region is needed only when
+    // the painter's clip or the rectangle cuts into that box.
+    const bool clipRegion = clip != whole || fromRECT(box) != whole;
+    if (clipRegion) {
+        ::IntersectClipRect(dc, clip.x, clip.y, clip.right(), clip.bottom());
+    }
+    ::DrawTextW(dc, chars, length, &box, format);
+    if (clipRegion) {
+        ::SelectClipRgn(dc, nullptr);
+    }
+    if (mend) {
+        ::GdiFlush();
+        mergeRasterisedText(surface(), inked, before.data(), alphaOf(color));
+    }
 }
 
 } // namespace fw

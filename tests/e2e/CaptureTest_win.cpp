@@ -41,6 +41,16 @@ protected:
     static bool appears(const WideString& path, DWORD timeoutMs) {
         return waitUntil(timeoutMs, [&] { return os::fileExists(path); });
     }
+    // The program may still hold the new file open for a moment (its folder
+    // watch reads it), so reading it is retried for a while.
+    static Image loadWhenReadable(const WideString& path) {
+        Image image;
+        waitUntil(5000, [&] {
+            image = loadImage(path);
+            return !image.isEmpty();
+        });
+        return image;
+    }
 
     Program program;
     HWND main = nullptr;
@@ -52,7 +62,7 @@ TEST_F(CaptureTest, PrintScreenSavesTheScreenAsItWasAndBringsTheMainWindowBack) 
     pressKey(VK_SNAPSHOT);
     EXPECT_TRUE(waitUntil(2000, [&] { return !::IsWindowVisible(main); }));
     ASSERT_TRUE(appears(shot(1), 10000));
-    const Image image = loadImage(shot(1));
+    const Image image = loadWhenReadable(shot(1));
     ASSERT_FALSE(image.isEmpty());
     EXPECT_EQ(image.width(), ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
     EXPECT_EQ(image.height(), ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
@@ -105,7 +115,7 @@ TEST_F(CaptureTest, WorkAreaOptionTakesTheWorkAreaOfASingleMonitorOnly) {
     PatternWindow pattern(kPatternRect);
     pressKey(VK_SNAPSHOT);
     ASSERT_TRUE(appears(shot(1), 10000));
-    const Image image = loadImage(shot(1));
+    const Image image = loadWhenReadable(shot(1));
     MONITORINFO info{};
     info.cbSize = sizeof(info);
     ::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);

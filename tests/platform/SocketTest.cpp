@@ -1,16 +1,31 @@
 // The socket wrapper over loopback: connection with a deadline, transfer,
 // receive timeout, refusal and lookup.
 #include "platform/Socket.h"
+#include "platform/Thread.h"
 #include "platform/Time.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <string>
-#include <thread>
+#include <utility>
 
 namespace fw {
 namespace {
+
+// The other end of a connection, on a thread of its own.
+class Peer : public os::Thread {
+public:
+    explicit Peer(std::function<void()> body) : os::Thread(u"peer"), body_(std::move(body)) {}
+    ~Peer() override { wait(); }
+
+protected:
+    void run() override { body_(); }
+
+private:
+    std::function<void()> body_;
+};
 
 class SocketTest : public testing::Test {
 protected:
@@ -29,7 +44,7 @@ TEST_F(SocketTest, LoopbackExchangeAndReceiveTimeout) {
     ASSERT_NE(listener, os::kInvalidSocket);
     std::string received;
     std::atomic<bool> clientDone{false};
-    std::thread peer([&] {
+    Peer peer([&] {
         const os::SocketHandle accepted = os::acceptSocket(listener);
         char buffer[4096];
         for (int32_t got; (got = os::receiveSocket(accepted, buffer, sizeof buffer)) > 0;) {
@@ -42,6 +57,7 @@ TEST_F(SocketTest, LoopbackExchangeAndReceiveTimeout) {
         }
         os::closeSocket(accepted);
     });
+    ASSERT_TRUE(peer.start());
     const os::SocketHandle client = os::createTcpSocket();
     ASSERT_TRUE(os::connectSocket(client, loopback, port, 5000)) << os::lastSocketError();
     const std::string request(100000, 'x');
@@ -64,7 +80,7 @@ TEST_F(SocketTest, LoopbackExchangeAndReceiveTimeout) {
     EXPECT_TRUE(os::isSocketTimeout(os::lastSocketError())) << os::lastSocketError();
     clientDone = true;
     os::closeSocket(client);
-    peer.join();
+    peer.wait();
     os::closeSocket(listener);
     EXPECT_EQ(received, request);
 }

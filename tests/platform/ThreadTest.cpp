@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <thread>
 
 namespace fw::os {
 namespace {
@@ -18,11 +17,11 @@ public:
     }
     std::atomic<bool> open{false};
     std::atomic<int> runs{0};
-    std::thread::id ranOn;
+    std::atomic<uint64_t> ranOn{0};
 
 protected:
     void run() override {
-        ranOn = std::this_thread::get_id();
+        ranOn = currentThreadId();
         while (!open) {
             sleepMs(1);
         }
@@ -46,10 +45,10 @@ TEST(ThreadTest, FinishedHandlerRunsOnTheMonitorThreadOncePerRun) {
     EXPECT_FALSE(ThreadMonitor().created());
     GateThread thread;
     int finished = 0;
-    std::thread::id handledOn;
+    uint64_t handledOn = 0;
     thread.setFinishedHandler([&] {
         ++finished;
-        handledOn = std::this_thread::get_id();
+        handledOn = currentThreadId();
         EXPECT_FALSE(thread.isRunning());
     });
     ASSERT_TRUE(thread.start());
@@ -57,8 +56,8 @@ TEST(ThreadTest, FinishedHandlerRunsOnTheMonitorThreadOncePerRun) {
     EXPECT_FALSE(thread.start());
     thread.open = true;
     ASSERT_TRUE(pumpUntil([&] { return finished == 1; }));
-    EXPECT_EQ(handledOn, std::this_thread::get_id());
-    EXPECT_NE(thread.ranOn, std::this_thread::get_id());
+    EXPECT_EQ(handledOn, currentThreadId());
+    EXPECT_NE(thread.ranOn, currentThreadId());
 
     // A finished thread starts again; each run is announced once.
     ASSERT_TRUE(thread.start());
@@ -82,6 +81,78 @@ TEST(ThreadTest, AnnouncementOfADestroyedThreadIsDropped) {
     }
     ThreadMonitor::dispatchPending();
     EXPECT_FALSE(called);
+}
+
+// Counts under the lock with a pause between read and write, so that two
+// threads without mutual exclusion lose updates. Both start at one signal.
+class CountingThread : public Thread {
+public:
+    CountingThread(Event& go, Mutex& lock, int& counter)
+        : Thread(u"CountingThread"), go_(go), lock_(lock), counter_(counter) {}
+    ~CountingThread() override { wait(); }
+    static constexpr int kRounds = 50000;
+
+protected:
+    void run() override {
+        go_.waitFor(10000);
+        for (int round = 0; round < kRounds; ++round) {
+            MutexLock guard(lock_);
+            int value = counter_;
+            if (round % 8 == 0) {
+                sleepMs(0);
+            }
+            counter_ = value + 1;
+        }
+    }
+
+private:
+    Event& go_;
+    Mutex& lock_;
+    int& counter_;
+};
+
+TEST(ThreadTest, MutexKeepsEveryUpdateOfTwoThreads) {
+    Event go;
+    Mutex lock;
+    int counter = 0;
+    CountingThread first(go, lock, counter);
+    CountingThread second(go, lock, counter);
+    ASSERT_TRUE(first.start());
+    ASSERT_TRUE(second.start());
+    go.set();
+    first.wait();
+    second.wait();
+    EXPECT_EQ(counter, 2 * CountingThread::kRounds);
+}
+
+class SettingThread : public Thread {
+public:
+    explicit SettingThread(Event& event) : Thread(u"SettingThread"), event_(event) {}
+    ~SettingThread() override { wait(); }
+
+protected:
+    void run() override {
+        sleepMs(50);
+        event_.set();
+    }
+
+private:
+    Event& event_;
+};
+
+TEST(ThreadTest, EventReleasesWaitersFromItsSetUntilItsReset) {
+    Event event;
+    EXPECT_FALSE(event.waitFor(20));
+    event.set();
+    EXPECT_TRUE(event.waitFor(0));
+    EXPECT_TRUE(event.waitFor(0));
+    event.reset();
+    EXPECT_FALSE(event.waitFor(0));
+
+    // Set by another thread while this one waits.
+    SettingThread setter(event);
+    ASSERT_TRUE(setter.start());
+    EXPECT_TRUE(event.waitFor(10000));
 }
 
 } // namespace

@@ -11,7 +11,7 @@ LoopbackServer::LoopbackServer(std::string reply, Close close)
     os::startSockets();
     listener_ = os::listenLoopback(port_);
     if (listening()) {
-        thread_ = std::thread([this] { serve(); });
+        thread_.start();
     }
 }
 
@@ -24,14 +24,14 @@ LoopbackServer::~LoopbackServer() {
         os::resolveIpv4("127.0.0.1", loopback);
         os::connectSocket(wake, loopback, port_, 5000);
         os::closeSocket(wake);
-        thread_.join();
+        thread_.wait();
         os::closeSocket(listener_);
     }
     os::cleanupSockets();
 }
 
 std::vector<std::string> LoopbackServer::requests() {
-    std::lock_guard<std::mutex> guard(lock_);
+    os::MutexLock guard(lock_);
     return requests_;
 }
 
@@ -69,7 +69,7 @@ void LoopbackServer::serve() {
         }
         std::string request = readRequest(client);
         {
-            std::lock_guard<std::mutex> guard(lock_);
+            os::MutexLock guard(lock_);
             requests_.push_back(request);
         }
         if (!reply_.empty()) {

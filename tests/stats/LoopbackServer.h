@@ -2,11 +2,10 @@
 // A one-connection-at-a-time HTTP peer on 127.0.0.1 for the client tests: it
 // records each request and answers with a canned reply.
 #include "platform/Socket.h"
+#include "platform/Thread.h"
 
 #include <atomic>
-#include <mutex>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace fw::test {
@@ -23,6 +22,17 @@ public:
     std::vector<std::string> requests();
 
 private:
+    class ServeThread : public os::Thread {
+    public:
+        explicit ServeThread(LoopbackServer& server) : Thread(u"LoopbackServer"), server_(server) {}
+
+    protected:
+        void run() override { server_.serve(); }
+
+    private:
+        LoopbackServer& server_;
+    };
+
     void serve();
     std::string readRequest(os::SocketHandle client);
 
@@ -31,9 +41,9 @@ private:
     uint16_t port_ = 0;
     os::SocketHandle listener_ = os::kInvalidSocket;
     std::atomic<bool> stopping_{false};
-    std::mutex lock_;
+    os::Mutex lock_;
     std::vector<std::string> requests_;
-    std::thread thread_;
+    ServeThread thread_{*this};
 };
 
 // A port on 127.0.0.1 where nothing listens (bound and closed again).
