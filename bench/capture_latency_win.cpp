@@ -1,112 +1,58 @@
 // Times Framewing from the PrintScreen press to the complete screenshot file,
-// minus the capture delay, over a desktop-like screen. Run by
+// minus the capture delay, over a desktop-like screen, and prints where the
+// time goes from the program's own trace (FRAMEWING_TRACE). Run by
 // bench/capture_latency.sh, which times ImageMagick's import on the same screen
 // while this program keeps it shown (between the "ready" and "done" files).
-#include "platform/Files.h"
-#include "platform/Handles_win.h"
+#include "BenchProgram_win.h"
 #include "platform/KnownFolders.h"
-#include "platform/Win32.h"
-#include "settings/Defaults.h"
-#include "settings/SettingKeys.h"
-#include "settings/SettingsStore.h"
 
 #include <shellapi.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace fw {
 namespace {
 
+using namespace bench;
+
 constexpr int kRuns = 7;
 constexpr int32_t kDelayMs = 200;
 
-double nowMs() {
-    LARGE_INTEGER counter, frequency;
-    ::QueryPerformanceCounter(&counter);
-    ::QueryPerformanceFrequency(&frequency);
-    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-void pump(DWORD milliseconds) {
-    const DWORD start = ::GetTickCount();
-    do {
-        MSG message;
-        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            ::DispatchMessageW(&message);
+// The median time between two steps (or the press and a step) over the runs.
+void printBreakdown(const std::vector<Steps>& captures, const std::vector<double>& presses) {
+    struct Phase {
+        const char* label;
+        const char* from; // null: the key press
+        const char* to;
+    };
+    const Phase phases[] = {
+        {"key press to trigger", nullptr, "trigger"},
+        {"trigger to main window hidden", "trigger", "hide"},
+        {"capture delay as waited", "hide", "delay"},
+        {"cursor", "delay", "cursor"},
+        {"grab", "cursor", "grab"},
+        {"sound", "grab", "sound"},
+        {"name", "sound", "name"},
+        {"encode", "name", "encode"},
+        {"write", "encode", "write"},
+        {"history entry and thumbnail", "write", "saved"},
+        {"main window shown again", "saved", "show"},
+        {"history file saved", "show", "history"},
+    };
+    std::printf("breakdown (median ms of %zu captures):\n", captures.size());
+    for (const Phase& phase : phases) {
+        std::vector<double> spans;
+        for (size_t i = 0; i < captures.size() && i < presses.size(); ++i) {
+            const Steps& steps = captures[i];
+            auto to = steps.find(phase.to);
+            auto from = phase.from ? steps.find(phase.from) : steps.end();
+            if (to != steps.end() && (!phase.from || from != steps.end())) {
+                spans.push_back(to->second - (phase.from ? from->second : presses[i]));
+            }
         }
-        ::Sleep(1);
-    } while (::GetTickCount() - start < milliseconds);
-}
-
-// Text on flat panels with a photo-like gradient: what screenshots usually hold.
-void paintDesktop(HDC dc, const RECT& r) {
-    GdiObjectHandle white(::CreateSolidBrush(RGB(250, 250, 250)));
-    ::FillRect(dc, &r, static_cast<HBRUSH>(white.get()));
-    GdiObjectHandle bar(::CreateSolidBrush(RGB(45, 52, 64)));
-    RECT top{0, 0, r.right, 48};
-    ::FillRect(dc, &top, static_cast<HBRUSH>(bar.get()));
-    GdiObjectHandle side(::CreateSolidBrush(RGB(232, 236, 241)));
-    RECT left{0, 48, 320, r.bottom};
-    ::FillRect(dc, &left, static_cast<HBRUSH>(side.get()));
-    for (int y = 600; y < 1000; ++y) {
-        for (int x = 1300; x < 1860; x += 2) {
-            ::SetPixelV(dc, x, y, RGB((x * 7 + y) & 255, (y * 3) & 255, ((x ^ y) * 5) & 255));
-            ::SetPixelV(dc, x + 1, y, RGB((x * 7 + y) & 255, (y * 3) & 255, (x * 2) & 255));
-        }
+        std::printf("  %-32s %7.1f\n", phase.label, median(spans));
     }
-    ::SetBkMode(dc, TRANSPARENT);
-    const wchar_t line[] = L"The quick brown fox jumps over the lazy dog 0123456789 "
-                           L"Framewing capture latency benchmark";
-    for (int y = 70; y < r.bottom - 20; y += 18) {
-        ::SetTextColor(dc, y % 90 == 0 ? RGB(20, 90, 200) : RGB(30, 30, 30));
-        ::TextOutW(dc, 340, y, line, static_cast<int>(wcslen(line)) - (y / 18) % 30);
-        ::TextOutW(dc, 12, y, line, 18);
-    }
-}
-
-LRESULT CALLBACK desktopProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_PAINT) {
-        PAINTSTRUCT paint;
-        HDC dc = ::BeginPaint(window, &paint);
-        RECT client;
-        ::GetClientRect(window, &client);
-        paintDesktop(dc, client);
-        ::EndPaint(window, &paint);
-        return 0;
-    }
-    return message == WM_ERASEBKGND ? 1 : ::DefWindowProcW(window, message, wParam, lParam);
-}
-
-HWND showDesktop() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = desktopProcedure;
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"FramewingBenchDesktop";
-    ::RegisterClassW(&windowClass);
-    HWND window =
-        ::CreateWindowExW(WS_EX_TOOLWINDOW, L"FramewingBenchDesktop", L"", WS_POPUP | WS_VISIBLE, 0,
-                          0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                          nullptr, nullptr, windowClass.hInstance, nullptr);
-    ::UpdateWindow(window);
-    pump(500);
-    return window;
-}
-
-void pressPrintScreen() {
-    INPUT inputs[2]{};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = VK_SNAPSHOT;
-    }
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 int run(int argc, wchar_t** argv) {
@@ -116,35 +62,25 @@ int run(int argc, wchar_t** argv) {
     }
     const WideString exe = fromWide(argv[1]);
     const WideString markers = fromWide(argv[2]);
-    {
-        SettingsStore store(u"config.dat", u"Framewing");
-        applyDefaults(store, standardDefaults());
-        store.set(keys::kCaptureDelay, SettingValue::int32(kDelayMs));
-        store.save();
-    }
     HWND desktop = showDesktop();
-    WideString commandLine = u"\"" + exe + u"\" -autorun";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(commandLine.data()), nullptr, nullptr,
-                          FALSE, 0, nullptr, wide(parentFolder(exe)), &startup, &process)) {
-        std::fprintf(stderr, "cannot start Framewing\n");
+    const WideString trace = joinPath(markers, u"trace.txt");
+    KernelHandle program;
+    if (!startProgram(exe, trace, kDelayMs, true, program)) {
         return 1;
     }
-    KernelHandle program(process.hProcess);
-    KernelHandle thread(process.hThread);
-    pump(2000);
 
     WideString folder;
     os::specialFolderPath(os::SpecialFolder::Desktop, folder);
     std::vector<double> latencies;
+    std::vector<double> presses;
     for (int run = 1; run <= kRuns; ++run) {
         const WideString shot = joinPath(folder, u"ScreenShot-" + toWide(run) + u".png");
         const double start = nowMs();
+        presses.push_back(start);
         pressPrintScreen();
+        // The desktop window repaints what the hidden main window uncovers.
         while (!os::fileExists(shot) && nowMs() - start < 10000) {
-            ::Sleep(1);
+            pump(1);
         }
         const double latency = nowMs() - start - kDelayMs;
         if (!os::fileExists(shot)) {
@@ -153,7 +89,11 @@ int run(int argc, wchar_t** argv) {
             return 1;
         }
         latencies.push_back(latency);
-        pump(700);
+        // The next press counts only once this capture has ended.
+        while (os::fileExists(trace) && finishedCaptures(trace) < run && nowMs() - start < 20000) {
+            pump(20);
+        }
+        pump(os::fileExists(trace) ? 300 : 1000);
         if (run == kRuns) {
             uint64_t bytes = 0;
             os::fileSize(shot, bytes);
@@ -164,6 +104,7 @@ int run(int argc, wchar_t** argv) {
         }
     }
     ::TerminateProcess(program.get(), 0);
+    printBreakdown(readTrace(trace), presses);
     std::printf("framewing_ms %.1f\n", median(latencies));
     std::fflush(stdout);
 

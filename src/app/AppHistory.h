@@ -1,14 +1,14 @@
 #pragma once
 // The screenshot history's place in the running program: its file beside
 // config.dat and the settings it follows.
-#include "output/ScreenshotHistory.h"
+#include "settings/SettingsModel.h"
 
 namespace fw {
 
 class Application;
 class HistoryView;
 
-class AppHistoryHost : public HistoryHost {
+class AppHistoryHost : public ModelHistoryHost {
 public:
     explicit AppHistoryHost(Application& application) : application_(application) {}
     SettingsModel& model() override;

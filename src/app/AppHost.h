@@ -2,6 +2,7 @@
 // The process-wide host: command line, executable path, single-instance mutex,
 // the hidden message and instance windows, and the message loop.
 #include "platform/WideString.h"
+#include "shell/WindowController.h"
 #include "ui/EventLoop.h"
 
 #include <cstdint>
@@ -27,7 +28,7 @@ public:
     static constexpr uint32_t kPostedEventMessage = EventLoop::kPostedEventMessage;
     static constexpr uint32_t kModalEndMessage = EventLoop::kModalEndMessage;
     // Sent by a second start to the running instance's instance window.
-    static constexpr uint32_t kSecondStartMessage = 0xD000;
+    static constexpr uint32_t kSecondStartMessage = fw::kSecondStartMessage;
 
     explicit AppHost(const ProductStrings& strings);
     AppHost(const AppHost&) = delete;

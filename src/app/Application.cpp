@@ -40,11 +40,13 @@ Application::Application(AppHost& host) : host_(host) {
     model_ = std::make_unique<SettingsModel>();
     model_->loadSettings(*settings_);
     windows_ = std::make_unique<WindowController>(*this);
-    model_->capture =
+    auto controller =
         std::make_unique<CaptureController>(makeCaptureSystem(*this), model_->values, *this);
-    model_->timerMode = std::make_unique<TimerSeries>(*model_->capture, model_->values,
-                                                      [] { return os::primaryWorkArea(); });
-    model_->capture->setTimerMode(model_->timerMode.get());
+    controller_ = controller.get();
+    timerMode_ = std::make_unique<TimerSeries>(*controller_, model_->values,
+                                               [] { return os::primaryWorkArea(); });
+    controller_->setTimerMode(timerMode_.get());
+    model_->capture = std::move(controller);
 }
 
 Application::~Application() {
@@ -53,9 +55,10 @@ Application::~Application() {
     statistics_.reset();
     // The pipeline reaches the windows through this object: it goes first,
     // after the series it drives.
-    model_->capture->setTimerMode(nullptr);
-    model_->timerMode.reset();
+    controller_->setTimerMode(nullptr);
+    timerMode_.reset();
     model_->capture.reset();
+    controller_ = nullptr;
     windows_.reset();
     model_.reset();
     settings_.reset();
@@ -130,7 +133,7 @@ void Application::deferredStartup() {
         }
     }
     windows_->createNotificationIcon();
-    model_->statistics.numRuns++;
+    model_->statistics.countRun();
 }
 
 void Application::startHistory() {

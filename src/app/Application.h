@@ -10,10 +10,12 @@
 namespace fw {
 
 class AppHost;
+class CaptureController;
 class HistoryHost;
 class SettingsModel;
 class SettingsStore;
 class StatisticsSchedule;
+class TimerModeRunner;
 
 class Application : public TimerOwner, public MainWindowHost {
 public:
@@ -38,6 +40,8 @@ public:
     SettingsModel& model() override { return *model_; }
     const ProductInfo& product() override { return product_; }
     WindowController* windows() { return windows_.get(); }
+    // The pipeline behind model().capture, for the overlay's answers.
+    CaptureController* captureController() { return controller_; }
     void mainWindowCreated(void* window) override;
     void mainWindowDestroyed(void* window) override;
     void startCapture(int32_t mode) override;
@@ -56,6 +60,9 @@ private:
     std::unique_ptr<SettingsStore> settings_;
     std::unique_ptr<SettingsModel> model_;
     std::unique_ptr<WindowController> windows_;
+    // The capture pipeline the model holds, and the timer series it drives.
+    CaptureController* controller_ = nullptr;
+    std::unique_ptr<TimerModeRunner> timerMode_;
     std::unique_ptr<HistoryHost> historyHost_;
     // Works on the model's counters: destroyed before the model.
     std::unique_ptr<StatisticsSchedule> statistics_;

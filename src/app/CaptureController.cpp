@@ -3,6 +3,7 @@
 #include "capture/ImageOps.h"
 #include "i18n/Translation.h"
 #include "platform/Files.h"
+#include "platform/Trace.h"
 #include "settings/SettingsModel.h"
 #include "ui/NativeDialogs.h"
 
@@ -16,6 +17,24 @@ bool isDriveLetter(char16_t c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
 }
 
+// "\\server\share\" of a network path, also when written "\\?\UNC\server\share";
+// empty for any other path.
+WideString shareRootOf(WideStringView folder) {
+    WideStringView rest;
+    if (startsWith(folder, u"\\\\?\\UNC\\")) {
+        rest = folder.substr(8);
+    } else if (startsWith(folder, u"\\\\") && !startsWith(folder, u"\\\\?\\") &&
+               !startsWith(folder, u"\\\\.\\")) {
+        rest = folder.substr(2);
+    }
+    const size_t server = rest.find(u'\\');
+    if (server == 0 || server == WideStringView::npos || server + 1 == rest.size() ||
+        rest[server + 1] == u'\\') {
+        return WideString();
+    }
+    return u"\\\\" + WideString(rest.substr(0, rest.find(u'\\', server + 1))) + u"\\";
+}
+
 // A rectangle whose right or bottom edge does not fit 32 bits cannot be saved.
 bool isUsable(const Image& image, const Rect& r) {
     return !image.isEmpty() && !r.isEmpty() && static_cast<int64_t>(r.x) + r.width <= INT32_MAX &&
@@ -24,7 +43,11 @@ bool isUsable(const Image& image, const Rect& r) {
 
 } // namespace
 
-WideString driveRootOf(WideStringView folder) {
+WideString volumeRootOf(WideStringView folder) {
+    WideString share = shareRootOf(folder);
+    if (!share.empty()) {
+        return share;
+    }
     const size_t colon = folder.rfind(u':');
     if (colon == WideStringView::npos || colon == 0 || !isDriveLetter(folder[colon - 1])) {
         return WideString();
@@ -33,8 +56,12 @@ WideString driveRootOf(WideStringView folder) {
 }
 
 bool hasEnoughFreeSpace(WideStringView folder, CaptureSystem& system) {
-    const WideString root = driveRootOf(folder);
-    if (root.empty() || (system.logicalDrives() & (1u << (root[0] - u'A'))) == 0) {
+    const WideString root = volumeRootOf(folder);
+    if (root.empty()) {
+        return false;
+    }
+    const bool drive = root[1] == u':';
+    if (drive && (system.logicalDrives() & (1u << (root[0] - u'A'))) == 0) {
         return false;
     }
     uint64_t bytes = 0;
@@ -57,6 +84,7 @@ bool CaptureController::othersOpen() {
 }
 
 void CaptureController::StartCapture(CaptureMode mode) {
+    os::traceStep("trigger");
     if (capturing_ || mode < CaptureMode::FullScreen || mode > CaptureMode::Timer || othersOpen()) {
         return;
     }
@@ -75,11 +103,13 @@ void CaptureController::StartCapture(CaptureMode mode) {
     state_.mode = mode;
     state_.includeCursor = settings_.includeMouseCursor;
     state_.useWorkArea = settings_.fullScreenModeWorkArea;
+    resetScreenState(state_, *system_);
     selection_ = OverlaySelection{};
     capturing_ = true;
     savedDuringCapture_ = false;
     ++serial_;
     system_->hideMainWindow();
+    os::traceStep("hide");
     switch (mode) {
     case CaptureMode::FullScreen:
         StartTimer(this, kFullScreenDelayTimer, captureDelay_);
@@ -102,6 +132,7 @@ void CaptureController::OnTimer(int32_t identifier) {
         StopTimer(this, identifier);
         // A late expiry, of a capture that ended or of another mode, grabs nothing.
         if (capturing_ && grabTimerFitsMode(identifier)) {
+            os::traceStep("delay");
             Grab();
         }
         break;
@@ -128,9 +159,7 @@ bool CaptureController::grabTimerFitsMode(int32_t identifier) const {
 }
 
 void CaptureController::openOverlay() {
-    state_.virtualScreen = system_->virtualScreen();
-    state_.frozenScreen = system_->grabVirtualScreen();
-    state_.dimmedScreen = dimmed(state_.frozenScreen);
+    freezeScreen(state_, *system_, Freeze::ForOverlay);
     if (state_.frozenScreen.isEmpty() || !system_->showOverlay(state_)) {
         CancelCapture();
     }
@@ -164,8 +193,7 @@ void CaptureController::CancelCapture() {
     if (mode_ == CaptureMode::Timer && timerMode_ != nullptr) {
         timerMode_->halt();
     }
-    state_.frozenScreen = Image();
-    state_.dimmedScreen = Image();
+    releaseImages();
     capturing_ = false;
     restoreMainWindow();
     if (savedDuringCapture_) {
@@ -175,23 +203,15 @@ void CaptureController::CancelCapture() {
 }
 
 bool CaptureController::grabForMode() {
-    state_.virtualScreen = system_->virtualScreen();
-    const Rect& screen = state_.virtualScreen;
     switch (mode_) {
     case CaptureMode::FullScreen:
+        freezeScreen(state_, *system_, Freeze::ForResult);
+        fullScreenResult(state_, *system_);
+        return true;
     case CaptureMode::Timer: {
-        Image grab = system_->grabVirtualScreen();
-        Rect whole{0, 0, grab.width(), grab.height()};
-        const Rect work =
-            mode_ == CaptureMode::FullScreen && state_.useWorkArea && system_->monitorCount() == 1
-                ? system_->primaryWorkArea()
-                : Rect{};
-        if (!work.isEmpty()) {
-            const Rect inGrab{work.x - screen.x, work.y - screen.y, work.width, work.height};
-            storeResult(state_, inGrab, crop(grab, inGrab));
-        } else {
-            storeResult(state_, whole, grab);
-        }
+        freezeScreen(state_, *system_, Freeze::ForResult);
+        const Image& frozen = state_.frozenScreen;
+        storeResult(state_, Rect{0, 0, frozen.width(), frozen.height()}, frozen);
         return true;
     }
     case CaptureMode::Window:
@@ -203,9 +223,9 @@ bool CaptureController::grabForMode() {
         const Point kept = system_->cursorPosition();
         system_->moveCursor(kCursorParking);
         system_->pause(kRegionSettleMs);
-        Image grab = system_->grabVirtualScreen();
+        freezeScreen(state_, *system_, Freeze::ForResult);
         system_->moveCursor(kept);
-        storeResult(state_, selection_.region, crop(grab, selection_.region));
+        storeResult(state_, selection_.region, crop(state_.frozenScreen, selection_.region));
         return true;
     }
     default:
@@ -218,15 +238,20 @@ void CaptureController::Grab() {
     info.cursor = system_->cursorPosition();
     info.mode = static_cast<int32_t>(mode_);
     system_->captureCursor(state_);
-    state_.frozenScreen = Image();
+    os::traceStep("cursor");
+    // The overlay's result stays: window and region captures took it already.
     state_.dimmedScreen = Image();
-    if (grabForMode() && isUsable(state_.resultImage, state_.resultRect)) {
+    const bool grabbed = grabForMode();
+    os::traceStep("grab");
+    if (grabbed && isUsable(state_.resultImage, state_.resultRect)) {
         info.rect = state_.resultRect;
         playSound(u"shot");
+        os::traceStep("sound");
         savedDuringCapture_ |=
             system_->saveScreenshot(state_.resultImage, info) == SaveResult::Saved;
+        os::traceStep("saved");
     }
-    state_.resultImage = Image();
+    releaseImages();
     state_.cursorImage = Image();
     if (mode_ == CaptureMode::Timer && timerMode_ != nullptr && timerMode_->hasRepeatsLeft()) {
         timerMode_->scheduleNextCountdown();
@@ -254,8 +279,19 @@ bool CaptureController::timerModeCountdownEnded(uint32_t serial, bool counterWas
 void CaptureController::FinishCapture() {
     capturing_ = false;
     restoreMainWindow();
+    os::traceStep("show");
     system_->saveHistory();
+    os::traceStep("history");
     StartTimer(&historyWatch_, kHistoryWatchTimer, kHistoryWatchIntervalMs);
+    os::traceHeldObjects();
+    os::flushTrace();
+}
+
+void CaptureController::releaseImages() {
+    // The frozen screen alone stays: the next grab fills the same memory, which
+    // costs less than new memory, and no more than one screen is held at a time.
+    state_.dimmedScreen = Image();
+    state_.resultImage = Image();
 }
 
 void CaptureController::restoreMainWindow() {

@@ -5,6 +5,7 @@
 // whose handler stops it before acting.
 #include "app/CaptureSystem.h"
 #include "capture/CaptureMode.h"
+#include "capture/CapturePipeline.h"
 #include "capture/ScreenCapture.h"
 #include "ui/TimerService.h"
 
@@ -14,11 +15,13 @@ namespace fw {
 
 struct SettingsValues;
 
-// Free-space rule shared with the timer mode: the output folder's drive
-// ("C:\" from the letter before its last colon) must be a logical drive with
-// more than 100 MiB available. A path without a drive letter fails.
+// Free-space rule shared with the timer mode: the output folder's volume must
+// have more than 100 MiB available. The volume is the drive ("C:\" from the
+// letter before the last colon, which must be a logical drive) or the network
+// share ("\\server\share\", also from "\\?\UNC\server\share"); a path that
+// names neither, or whose free space is unknown, fails.
 constexpr uint64_t kMinimumFreeBytes = 100ull * 1024 * 1024;
-WideString driveRootOf(WideStringView folder);
+WideString volumeRootOf(WideStringView folder);
 bool hasEnoughFreeSpace(WideStringView folder, CaptureSystem& system);
 
 // The capture delay is kept within these bounds whatever the settings say.
@@ -49,7 +52,7 @@ public:
     virtual void halt() = 0;
 };
 
-class CaptureController : public TimerOwner {
+class CaptureController : public CapturePipeline, public TimerOwner {
 public:
     static constexpr int32_t kFullScreenDelayTimer = 2000;
     static constexpr int32_t kTimerModeGrabTimer = 2001;
@@ -66,9 +69,7 @@ public:
                       TimerOwner& historyWatch);
     ~CaptureController() override;
 
-    // Entry of every trigger; ignored while a capture runs, while another
-    // window or dialog of the program is open, and for an unknown mode.
-    void StartCapture(CaptureMode mode);
+    void StartCapture(CaptureMode mode) override;
     void OnOverlayResult(OverlayResult result);
     void CancelCapture();
     void OnTimer(int32_t identifier) override;
@@ -98,6 +99,7 @@ private:
     void Grab();
     bool grabForMode();
     void FinishCapture();
+    void releaseImages();
     void restoreMainWindow();
     // The mode whose grab the timer `identifier` leads to.
     bool grabTimerFitsMode(int32_t identifier) const;

@@ -24,8 +24,7 @@ NamePattern& CaptureSaveHost::namePattern() {
 }
 
 void CaptureSaveHost::countScreenshot() {
-    model_.statistics.totalScreenshots++;
-    model_.statistics.outTotalScreenshots++;
+    model_.statistics.countScreenshot();
 }
 
 void CaptureSaveHost::addToHistory(const SavedScreenshot& shot) {

@@ -4,6 +4,7 @@
 // tests supply their own.
 #include "capture/Image.h"
 #include "capture/Screen.h"
+#include "capture/ScreenCapture.h"
 #include "output/SaveStep.h"
 #include "platform/WideString.h"
 
@@ -13,9 +14,9 @@
 namespace fw {
 
 class Application;
-struct CaptureState;
 
-class CaptureSystem {
+// The screen operations come from ScreenSource: the real screen unless replaced.
+class CaptureSystem : public ScreenSource {
 public:
     virtual ~CaptureSystem() = default;
 
@@ -31,10 +32,6 @@ public:
     // Bytes available to the user on the drive with this root ("C:\").
     virtual bool freeDiskSpace(WideStringView root, uint64_t& bytes) = 0;
 
-    virtual Rect virtualScreen() = 0;
-    virtual int32_t monitorCount() = 0;
-    virtual Rect primaryWorkArea() = 0;
-    virtual Image grabVirtualScreen() = 0;
     // The window's pixels over `r` (screen coordinates).
     virtual Image grabWindow(void* window, const Rect& r) = 0;
     // Fills the cursor image and rectangle of `state` when it includes the cursor.

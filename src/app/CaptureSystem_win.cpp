@@ -95,7 +95,6 @@ public:
     Rect virtualScreen() override { return os::virtualScreenRect(); }
     int32_t monitorCount() override { return os::monitorCount(); }
     Rect primaryWorkArea() override { return os::primaryWorkArea(); }
-    Image grabVirtualScreen() override { return os::grabVirtualScreen(); }
     Image grabWindow(void* window, const Rect& r) override {
         const SettingsValues& values = application_.model().values;
         os::WindowCaptureOptions options;
@@ -139,7 +138,7 @@ private:
         return picker_.pick(screen, includeControls, excluded);
     }
 
-    CaptureController* controller() { return application_.model().capture.get(); }
+    CaptureController* controller() { return application_.captureController(); }
     MainWindowController* mainWindow() {
         WindowController* windows = application_.windows();
         return windows ? windows->mainWindow() : nullptr;

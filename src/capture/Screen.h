@@ -42,11 +42,10 @@ double horizontalResolution();
 // The pixels of a screen rectangle, layered windows included, with alpha 255
 // where a monitor shows them and 0 where no monitor covers the rectangle.
 // Empty when the rectangle is empty or the grab fails.
-Image grabScreenRect(const Rect& r);
-
-inline Image grabVirtualScreen() {
-    return grabScreenRect(virtualScreenRect());
-}
+// `reuse` receives the grab instead of new memory when nothing else shares its
+// pixels and it has the grab's size: a screen's worth of fresh memory costs
+// more than the grab itself.
+Image grabScreenRect(const Rect& r, Image reuse = Image());
 
 struct CursorImage {
     Image image; // 32-bit, empty when there is no cursor to capture

@@ -3,6 +3,8 @@
 #include "capture/ImageOps.h"
 #include "capture/Screen.h"
 
+#include <utility>
+
 namespace fw {
 
 namespace {
@@ -31,18 +33,37 @@ bool overlaps(const Rect& a, const Rect& b) {
 
 } // namespace
 
-void resetScreenState(CaptureState& state) {
-    state.virtualScreen = os::virtualScreenRect();
+Rect ScreenSource::virtualScreen() {
+    return os::virtualScreenRect();
+}
+
+int32_t ScreenSource::monitorCount() {
+    return os::monitorCount();
+}
+
+Rect ScreenSource::primaryWorkArea() {
+    return os::primaryWorkArea();
+}
+
+Image ScreenSource::grabScreenRect(const Rect& r, Image reuse) {
+    return os::grabScreenRect(r, std::move(reuse));
+}
+
+void resetScreenState(CaptureState& state, ScreenSource& screen) {
+    state.virtualScreen = screen.virtualScreen();
     state.cursorImage = Image();
     state.cursorRect = Rect{};
 }
 
-void freezeScreen(CaptureState& state) {
+void freezeScreen(CaptureState& state, ScreenSource& screen, Freeze use) {
     // The frozen image and the rectangle it maps to must agree even when a
     // monitor came or went since the capture started.
-    state.virtualScreen = os::virtualScreenRect();
-    state.frozenScreen = os::grabScreenRect(state.virtualScreen);
-    state.dimmedScreen = dimmed(state.frozenScreen);
+    state.virtualScreen = screen.virtualScreen();
+    state.dimmedScreen = Image();
+    state.frozenScreen = screen.grabScreenRect(state.virtualScreen, std::move(state.frozenScreen));
+    if (use == Freeze::ForOverlay) {
+        state.dimmedScreen = dimmed(state.frozenScreen);
+    }
 }
 
 void captureCursor(CaptureState& state) {
@@ -65,11 +86,13 @@ void captureCursor(CaptureState& state) {
                             cursor.image.width(), cursor.image.height()};
 }
 
-void fullScreenResult(CaptureState& state) {
-    if (state.useWorkArea && os::monitorCount() == 1) {
-        // A single monitor starts at (0, 0): screen and image coordinates agree.
-        const Rect workArea = os::primaryWorkArea();
-        storeResult(state, workArea, crop(state.frozenScreen, workArea));
+void fullScreenResult(CaptureState& state, ScreenSource& screen) {
+    const Rect workArea =
+        state.useWorkArea && screen.monitorCount() == 1 ? screen.primaryWorkArea() : Rect{};
+    if (!workArea.isEmpty()) {
+        const Rect inFrozen{workArea.x - state.virtualScreen.x, workArea.y - state.virtualScreen.y,
+                            workArea.width, workArea.height};
+        storeResult(state, inFrozen, crop(state.frozenScreen, inFrozen));
         return;
     }
     const Image& frozen = state.frozenScreen;

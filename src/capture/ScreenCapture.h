@@ -24,12 +24,27 @@ struct CaptureState {
     bool includeCursor = false; // the cursor is drawn into results
 };
 
-// Start of a capture: the current virtual screen, no cursor.
-void resetScreenState(CaptureState& state);
+// The screen the operations below read: the system's unless a test replaces it.
+class ScreenSource {
+public:
+    virtual ~ScreenSource() = default;
+    virtual Rect virtualScreen();
+    virtual int32_t monitorCount();
+    virtual Rect primaryWorkArea();
+    // As os::grabScreenRect.
+    virtual Image grabScreenRect(const Rect& r, Image reuse);
+};
 
-// Grabs the virtual screen into frozenScreen and its dimmed copy, and sets
-// virtualScreen to the rectangle grabbed.
-void freezeScreen(CaptureState& state);
+// Start of a capture: the current virtual screen, no cursor.
+void resetScreenState(CaptureState& state, ScreenSource& screen);
+
+// The dimmed copy is the selection overlay's background: a capture that shows
+// no overlay does without it.
+enum class Freeze { ForOverlay, ForResult };
+
+// Grabs the virtual screen into frozenScreen (and, for the overlay, its dimmed
+// copy into dimmedScreen) and sets virtualScreen to the rectangle grabbed.
+void freezeScreen(CaptureState& state, ScreenSource& screen, Freeze use);
 
 // With includeCursor set, takes the cursor image (with shadow where the system
 // draws one) and its screen rectangle; clears both otherwise or on failure.
@@ -38,7 +53,7 @@ void captureCursor(CaptureState& state);
 // The full-screen result from the frozen screen: the primary work area when
 // useWorkArea is set and there is exactly one monitor, else the whole frozen
 // screen. Call freezeScreen first.
-void fullScreenResult(CaptureState& state);
+void fullScreenResult(CaptureState& state, ScreenSource& screen);
 
 // Stores `image` taken from `r` as the result and draws the captured cursor
 // into it (into its buffer, shared with any copies) where the two overlap on

@@ -30,7 +30,7 @@ Rect monitorOfPoint(Point, bool) {
 double horizontalResolution() {
     return 96.0;
 }
-Image grabScreenRect(const Rect&) {
+Image grabScreenRect(const Rect&, Image) {
     return Image();
 }
 CursorImage currentCursor() {

@@ -45,5 +45,7 @@ WideString monthName(int32_t month);
 
 // 0 Monday .. 6 Sunday, for any Gregorian date.
 int32_t weekdayOf(const CaptureTime& time);
+// The weekday's name in the current translation; empty for a month outside 1 .. 12.
+WideString weekdayName(const CaptureTime& time);
 
 } // namespace fw

@@ -323,26 +323,39 @@ uint32_t adler32Of(const uint8_t* data, size_t size, uint32_t adler) {
     return (b << 16) | a;
 }
 
-void deflateZlib(const uint8_t* data, size_t size, std::vector<uint8_t>& out) {
-    out.push_back(0x78);
-    out.push_back(0x01);
-    BitWriter bits(out);
-    std::vector<int32_t> head(size_t{1} << kHashBits, -1);
+struct DeflateStream::State {
+    explicit State(std::vector<uint8_t>& output) : out(output), bits(output) {}
+
+    const uint8_t* at(int64_t position) const {
+        return window.data() + static_cast<size_t>(position - start);
+    }
+    // Positions before `end` are compressed; `total` bytes are known so far.
+    void compress(int64_t end, int64_t total);
+    // Drops what lies more than a window behind the next position.
+    void slide();
+
+    std::vector<uint8_t>& out;
+    BitWriter bits;
+    std::vector<int32_t> head = std::vector<int32_t>(size_t{1} << kHashBits, -1);
     std::vector<Symbol> symbols;
-    symbols.reserve(kBlockSymbols);
-    const int64_t total = static_cast<int64_t>(size);
-    int64_t pos = 0;
-    while (pos < total) {
+    std::vector<uint8_t> window; // the input from absolute position `start` on
+    int64_t start = 0;
+    int64_t pos = 0; // the next position to compress
+    uint32_t adler = 1;
+};
+
+void DeflateStream::State::compress(int64_t end, int64_t total) {
+    while (pos < end) {
         int32_t length = 0;
         int64_t candidate = -1;
         if (pos + kMinMatch <= total) {
-            const uint32_t h = hashAt(data + pos);
+            const uint32_t h = hashAt(at(pos));
             candidate = head[h];
             head[h] = static_cast<int32_t>(pos);
             if (candidate >= 0 && pos - candidate <= kWindow) {
                 const int32_t limit =
                     static_cast<int32_t>(std::min<int64_t>(kMaxMatch, total - pos));
-                length = matchLength(data + candidate, data + pos, limit);
+                length = matchLength(at(candidate), at(pos), limit);
             }
         }
         if (length >= kMinMatch) {
@@ -351,11 +364,11 @@ void deflateZlib(const uint8_t* data, size_t size, std::vector<uint8_t>& out) {
             // One more entry inside the match keeps later repeats findable cheaply.
             const int64_t inside = pos + length - 1;
             if (inside + kMinMatch <= total) {
-                head[hashAt(data + inside)] = static_cast<int32_t>(inside);
+                head[hashAt(at(inside))] = static_cast<int32_t>(inside);
             }
             pos += length;
         } else {
-            symbols.push_back({data[pos], 0});
+            symbols.push_back({*at(pos), 0});
             ++pos;
         }
         if (symbols.size() == kBlockSymbols) {
@@ -363,11 +376,45 @@ void deflateZlib(const uint8_t* data, size_t size, std::vector<uint8_t>& out) {
             symbols.clear();
         }
     }
-    writeBlock(bits, symbols, true);
-    bits.flush();
-    const uint32_t adler = adler32Of(data, size);
+}
+
+void DeflateStream::State::slide() {
+    // Seldom, so that moving the kept window costs little.
+    constexpr int64_t kSlideAfter = 8 * kWindow;
+    const int64_t keepFrom = pos - kWindow;
+    if (keepFrom - start < kSlideAfter) {
+        return;
+    }
+    window.erase(window.begin(), window.begin() + static_cast<ptrdiff_t>(keepFrom - start));
+    start = keepFrom;
+}
+
+DeflateStream::DeflateStream(std::vector<uint8_t>& out) : state_(std::make_unique<State>(out)) {
+    out.push_back(0x78);
+    out.push_back(0x01);
+    state_->symbols.reserve(kBlockSymbols);
+}
+
+DeflateStream::~DeflateStream() = default;
+
+void DeflateStream::write(const uint8_t* data, size_t size) {
+    State& s = *state_;
+    s.adler = adler32Of(data, size, s.adler);
+    s.window.insert(s.window.end(), data, data + size);
+    // A position is compressed once a longest match from it could be seen.
+    const int64_t total = s.start + static_cast<int64_t>(s.window.size());
+    s.compress(total - kMaxMatch, total);
+    s.slide();
+}
+
+void DeflateStream::finish() {
+    State& s = *state_;
+    const int64_t total = s.start + static_cast<int64_t>(s.window.size());
+    s.compress(total, total);
+    writeBlock(s.bits, s.symbols, true);
+    s.bits.flush();
     for (int shift = 24; shift >= 0; shift -= 8) {
-        out.push_back(static_cast<uint8_t>(adler >> shift));
+        s.out.push_back(static_cast<uint8_t>(s.adler >> shift));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "output/HistoryFile.h"
 #include "capture/CaptureMode.h"
+#include "platform/ByteOrder.h"
 #include "ui/Resample.h"
 
 #include <algorithm>
@@ -11,6 +12,7 @@ namespace fw {
 namespace {
 
 constexpr uint8_t kMagic[4] = {'P', 'A', 'K', 'F'};
+constexpr uint8_t kFoldersMagic[4] = {'F', 'L', 'D', 'R'};
 
 class VectorSink : public HistorySink {
 public:
@@ -25,21 +27,13 @@ private:
 };
 
 void appendInt(std::vector<uint8_t>& out, int32_t value) {
-    const auto bits = static_cast<uint32_t>(value);
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<uint8_t>(bits >> shift));
-    }
+    appendLittle32(out, static_cast<uint32_t>(value));
 }
 
 void appendString(std::vector<uint8_t>& out, WideStringView text) {
     const std::string utf8 = toUtf8(text);
     appendInt(out, static_cast<int32_t>(utf8.size()));
     out.insert(out.end(), utf8.begin(), utf8.end());
-}
-
-int32_t readInt(const uint8_t* bytes) {
-    return static_cast<int32_t>(uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 |
-                                uint32_t{bytes[2]} << 16 | uint32_t{bytes[3]} << 24);
 }
 
 Image withAlphaChannel(const Image& image) {
@@ -109,7 +103,8 @@ void writeHistoryRecord(HistorySink& sink, const HistoryEntry& entry) {
 
 bool isStorable(const HistoryEntry& entry) {
     return toUtf8(entry.location.name).size() <= kMaxHistoryString &&
-           toUtf8(entry.location.extension).size() <= kMaxHistoryString;
+           toUtf8(entry.location.extension).size() <= kMaxHistoryString &&
+           toUtf8(entry.location.folder).size() <= kMaxHistoryFolder;
 }
 
 void writeHistory(HistorySink& sink, const std::list<HistoryEntry>& oldestFirst) {
@@ -123,6 +118,14 @@ void writeHistory(HistorySink& sink, const std::list<HistoryEntry>& oldestFirst)
             writeHistoryRecord(sink, *it);
         }
     }
+    std::vector<uint8_t> folders(kFoldersMagic, kFoldersMagic + sizeof(kFoldersMagic));
+    folders.insert(folders.end(), header.end() - 4, header.end());
+    for (auto it = oldestFirst.rbegin(); it != oldestFirst.rend(); ++it) {
+        if (isStorable(*it)) {
+            appendString(folders, it->location.folder);
+        }
+    }
+    sink.write(folders.data(), folders.size());
 }
 
 std::vector<uint8_t> encodeHistory(const std::list<HistoryEntry>& oldestFirst) {
@@ -210,24 +213,65 @@ bool HistoryReader::takeInt(int32_t& value) {
     if (!take(bytes, sizeof(bytes))) {
         return false;
     }
-    value = readInt(bytes);
+    value = static_cast<int32_t>(readLittle32(bytes));
     return true;
 }
 
-bool HistoryReader::takeString(WideString& text) {
+bool HistoryReader::takeString(WideString& text, uint32_t longest) {
     int32_t length = 0;
     if (!takeInt(length)) {
         return false;
     }
-    if (length < 0 || static_cast<uint32_t>(length) > kMaxHistoryString) {
+    if (length < 0 || static_cast<uint32_t>(length) > longest) {
         return fail(HistoryReadStatus::BadString);
     }
     char bytes[kMaxHistoryString];
-    if (!take(bytes, static_cast<size_t>(length))) {
+    if (static_cast<uint32_t>(length) <= sizeof(bytes)) {
+        if (!take(bytes, static_cast<size_t>(length))) {
+            return false;
+        }
+        text = fromUtf8(std::string_view(bytes, static_cast<size_t>(length)));
+        return true;
+    }
+    // Checked before allocating, so that a lying file costs no memory.
+    if (static_cast<uint64_t>(length) > source_.remaining()) {
+        return fail(HistoryReadStatus::Truncated);
+    }
+    std::string longer(static_cast<size_t>(length), '\0');
+    if (!take(longer.data(), longer.size())) {
         return false;
     }
-    text = fromUtf8(std::string_view(bytes, static_cast<size_t>(length)));
+    text = fromUtf8(longer);
     return true;
+}
+
+std::vector<WideString> HistoryReader::readFolders() {
+    std::vector<WideString> folders;
+    uint8_t magic[sizeof(kFoldersMagic)];
+    int32_t count = 0;
+    // Only a whole list that matches the records counts; a file written before
+    // folders were kept simply ends here.
+    if (status_ != HistoryReadStatus::Complete || source_.remaining() < 8 ||
+        !source_.read(magic, sizeof(magic)) ||
+        !std::equal(magic, magic + sizeof(magic), kFoldersMagic)) {
+        return folders;
+    }
+    status_ = HistoryReadStatus::Reading;
+    if (takeInt(count) && static_cast<uint32_t>(count) == count_) {
+        folders.resize(count_);
+        for (WideString& folder : folders) {
+            if (!takeString(folder, kMaxHistoryFolder)) {
+                folders.clear();
+                break;
+            }
+        }
+    }
+    if (status_ != HistoryReadStatus::Reading) {
+        folders.clear();
+    }
+    // The records were whole whatever became of the list.
+    status_ = HistoryReadStatus::Complete;
+    return folders;
 }
 
 bool HistoryReader::takeThumbnail(HistoryRecord& record) {

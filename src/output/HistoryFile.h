@@ -2,7 +2,10 @@
 // One screenshot of the history, its thumbnail, and the file "history.dat" that
 // keeps the history between runs: "PAKF", version 0, a count and the records,
 // newest first; little-endian 32-bit integers and UTF-8 strings behind their
-// byte length.
+// byte length. After the records follows the folder of each, in the same
+// order ("FLDR", the count, the folders); readers that stop after the counted
+// records never see it, and a file without it has every record in the output
+// folder.
 #include "capture/Image.h"
 #include "output/CaptureTime.h"
 #include "output/ScreenshotFiles.h"
@@ -28,6 +31,8 @@ struct HistoryEntry {
 constexpr int32_t kThumbnailSide = 180;
 // Longest name or extension a record may hold, in bytes.
 constexpr uint32_t kMaxHistoryString = 512;
+// Longest folder, in bytes: any path the system can name.
+constexpr uint32_t kMaxHistoryFolder = 3 * 32767;
 
 // A copy of small screenshots, otherwise the largest size that fits the square
 // with the aspect kept (Lanczos-3). Always 32-bit: 24-bit sources become opaque.
@@ -50,8 +55,9 @@ public:
     virtual uint64_t remaining() const = 0;
 };
 
-// False when a string is longer than a reader accepts; such an entry is left
-// out of the file rather than making every older record after it unreadable.
+// False when a string (folder included) is longer than a reader accepts; such
+// an entry is left out of the file rather than making every older record after
+// it unreadable.
 bool isStorable(const HistoryEntry& entry);
 // Writes one record in the file's layout.
 void writeHistoryRecord(HistorySink& sink, const HistoryEntry& entry);
@@ -93,6 +99,9 @@ public:
     HistoryReadStatus status() const { return status_; }
     // The stored count; 0 for foreign files and counts below 1.
     uint32_t count() const { return count_; }
+    // Once every record was read: the folder of each, in the order of the
+    // records. Empty when the file has none (or a damaged list).
+    std::vector<WideString> readFolders();
 
 private:
     class MemorySource : public HistorySource {
@@ -108,7 +117,7 @@ private:
     void readHeader();
     bool take(void* data, size_t size);
     bool takeInt(int32_t& value);
-    bool takeString(WideString& text);
+    bool takeString(WideString& text, uint32_t longest = kMaxHistoryString);
     bool takeThumbnail(HistoryRecord& record);
     bool fail(HistoryReadStatus status);
 

@@ -1,7 +1,8 @@
 #pragma once
 // Image files: the screenshot formats, the codec chosen by a file's extension,
-// and writing and reading through the system's image codecs.
+// and writing through the system's image codecs (reading is ImageDecoder's).
 #include "capture/Image.h"
+#include "capture/ImageDecoder.h"
 #include "platform/WideString.h"
 
 #include <cstddef>
@@ -40,10 +41,5 @@ Image withoutAlpha(const Image& image);
 // (premultiplied when the image is). The file is replaced in one step, so a
 // failed write never leaves a damaged file behind.
 bool saveImage(WideStringView path, const Image& image);
-
-// Images with an alpha channel (or a palette) load as 32-bit with alpha, all
-// others as 24-bit. Empty on any failure.
-Image loadImage(WideStringView path);
-Image loadImageFromMemory(const uint8_t* data, size_t size);
 
 } // namespace fw

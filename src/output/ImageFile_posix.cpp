@@ -7,12 +7,4 @@ bool saveImage(WideStringView /*path*/, const Image& /*image*/) {
     return false;
 }
 
-Image loadImage(WideStringView /*path*/) {
-    return Image();
-}
-
-Image loadImageFromMemory(const uint8_t* /*data*/, size_t /*size*/) {
-    return Image();
-}
-
 } // namespace fw

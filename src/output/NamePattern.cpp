@@ -1,5 +1,4 @@
 #include "output/NamePattern.h"
-#include "i18n/Translation.h"
 #include "platform/Files.h"
 #include "platform/Locale.h"
 
@@ -21,13 +20,6 @@ constexpr std::array<WideStringView, 22> kDeviceNames = {
 constexpr std::array<WideStringView, 9> kTokens = {u"[COUNTER]",    u"[YEAR]", u"[MONTH]",
                                                    u"[MONTH-NAME]", u"[DAY]",  u"[DAY-NAME]",
                                                    u"[HOUR]",       u"[MIN]",  u"[SEC]"};
-
-constexpr std::array<WideStringView, 12> kMonthNames = {
-    u"January", u"February", u"March",     u"April",   u"May",      u"June",
-    u"July",    u"August",   u"September", u"October", u"November", u"December"};
-
-constexpr std::array<WideStringView, 7> kDayNames = {
-    u"Monday", u"Tuesday", u"Wednesday", u"Thursday", u"Friday", u"Saturday", u"Sunday"};
 
 // A file name component holds at most 255 characters; more padding than that
 // could never be written and a hand-edited setting must not exhaust memory.
@@ -59,13 +51,6 @@ WideString hourText(int32_t hour) {
     return text;
 }
 
-WideString dayName(const CaptureTime& time) {
-    if (time.month < 1 || time.month > 12) {
-        return WideString();
-    }
-    return translate(kDayNames[static_cast<size_t>(weekdayOf(time))], u"MainWindow");
-}
-
 // Windows opens the device, not a file, for "con" or "com1.png".
 void blankDeviceName(WideString& name) {
     for (WideStringView device : kDeviceNames) {
@@ -81,26 +66,6 @@ void blankDeviceName(WideString& name) {
 }
 
 } // namespace
-
-WideString monthName(int32_t month) {
-    if (month < 1 || month > 12) {
-        return WideString();
-    }
-    return translate(kMonthNames[static_cast<size_t>(month - 1)], u"MainWindow");
-}
-
-int32_t weekdayOf(const CaptureTime& time) {
-    // Sakamoto's method gives 0 for Sunday.
-    static constexpr int32_t offsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    int32_t month = std::clamp(time.month, 1, 12);
-    int64_t year = time.year - (month < 3 ? 1 : 0);
-    int64_t sunday0 =
-        (year + year / 4 - year / 100 + year / 400 + offsets[month - 1] + time.day) % 7;
-    if (sunday0 < 0) {
-        sunday0 += 7;
-    }
-    return static_cast<int32_t>((sunday0 + 6) % 7);
-}
 
 void NamePattern::setPattern(WideStringView text) {
     pattern_ = text.empty() ? WideString(kDefaultPattern) : clean(text);
@@ -142,7 +107,7 @@ WideString NamePattern::fill(uint32_t counter, int32_t digits, WideStringView pa
                              const CaptureTime& time) {
     const std::array<WideString, 9> values = {
         padded(counter, digits), padded(time.year, 4),   padded(time.month, 2),
-        monthName(time.month),   padded(time.day, 2),    dayName(time),
+        monthName(time.month),   padded(time.day, 2),    weekdayName(time),
         hourText(time.hour),     padded(time.minute, 2), padded(time.second, 2)};
     WideString name(pattern);
     for (size_t i = 0; i < kTokens.size(); ++i) {

@@ -101,29 +101,35 @@ std::vector<uint8_t> encodePng(const Image& image, bool keepAlpha) {
     }
     const int bpp = image.hasAlpha() && keepAlpha ? 4 : 3;
     const size_t rowLength = static_cast<size_t>(image.width()) * static_cast<size_t>(bpp);
-    std::vector<uint8_t> filtered;
-    filtered.reserve((rowLength + 1) * static_cast<size_t>(image.height()));
-    std::vector<uint8_t> rows(rowLength * 2), scratch(rowLength * 2);
+    // Row by row into the compressor: no filtered copy of the whole image, whose
+    // fresh memory would cost more than the encoding itself.
+    std::vector<uint8_t> compressed;
+    compressed.reserve(rowLength * static_cast<size_t>(image.height()) / 16);
+    DeflateStream deflate(compressed);
+    std::vector<uint8_t> rows(rowLength * 2), scratch(rowLength * 2), filtered;
+    filtered.reserve(rowLength + 1);
     uint8_t* row = rows.data();
     uint8_t* above = rows.data() + rowLength;
     std::memset(above, 0, rowLength);
     for (int32_t y = 0; y < image.height(); ++y) {
         convertRow(image, y, bpp, row);
+        filtered.clear();
         filterRow(row, above, rowLength, bpp, scratch.data(), scratch.data() + rowLength, filtered);
+        deflate.write(filtered.data(), filtered.size());
         std::swap(row, above);
     }
+    deflate.finish();
 
+    // Chunks of 1 MiB keep every length far from the format's 2^31 limit.
+    constexpr size_t kChunk = size_t{1} << 20;
+    const size_t chunks = compressed.size() / kChunk + 1;
+    out.reserve(sizeof(kSignature) + 25 + compressed.size() + 12 * chunks + 12);
     out.insert(out.end(), kSignature, kSignature + 8);
     std::vector<uint8_t> header;
     putBigEndian(header, static_cast<uint32_t>(image.width()));
     putBigEndian(header, static_cast<uint32_t>(image.height()));
     header.insert(header.end(), {8, static_cast<uint8_t>(bpp == 4 ? 6 : 2), 0, 0, 0});
     putChunk(out, "IHDR", header.data(), header.size());
-    std::vector<uint8_t> compressed;
-    compressed.reserve(filtered.size() / 4);
-    deflateZlib(filtered.data(), filtered.size(), compressed);
-    // Chunks of 1 MiB keep every length far from the format's 2^31 limit.
-    constexpr size_t kChunk = size_t{1} << 20;
     for (size_t at = 0; at < compressed.size(); at += kChunk) {
         putChunk(out, "IDAT", compressed.data() + at, std::min(kChunk, compressed.size() - at));
     }

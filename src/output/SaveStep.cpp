@@ -3,6 +3,7 @@
 #include "output/Clipboard.h"
 #include "output/ImageFile.h"
 #include "platform/Files.h"
+#include "platform/Trace.h"
 
 namespace fw {
 
@@ -48,6 +49,7 @@ SaveResult saveScreenshot(const Image& image, const CaptureInfo& capture, SaveHo
     shot.location.name =
         host.namePattern().uniqueName(shot.time, shot.location.folder, shot.location.extension);
     const WideString path = shot.location.path();
+    os::traceStep("name");
     const bool written = host.writeImage(path, image);
     if (written) {
         host.lastWriteTime(path, shot.time);

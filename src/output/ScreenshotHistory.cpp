@@ -3,9 +3,11 @@
 #include "platform/FileAccess.h"
 #include "platform/FileStream.h"
 #include "platform/Files.h"
-#include "settings/SettingsModel.h"
 
+#include <algorithm>
 #include <iterator>
+#include <optional>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace fw {
@@ -36,7 +38,71 @@ private:
     os::FileWriter& file_;
 };
 
+// The shown entries and the waiting records in one list, oldest first.
+std::list<HistoryEntry> mergedByTime(const std::list<HistoryEntry>& shown,
+                                     const std::list<HistoryEntry>& waiting) {
+    std::list<HistoryEntry> all;
+    std::merge(shown.begin(), shown.end(), waiting.begin(), waiting.end(), std::back_inserter(all),
+               [](const HistoryEntry& a, const HistoryEntry& b) { return a.time < b.time; });
+    return all;
+}
+
 } // namespace
+
+// What a load learns of each folder once: whether it is there, and the
+// last-write time of each of its files from one listing, so that a thousand
+// records cost one pass over their folder rather than a query per file.
+class ScreenshotHistory::FolderIndex {
+public:
+    explicit FolderIndex(const HistoryHost& host) : host_(host) {}
+
+    bool folderExists(const WideString& folder) { return find(folder).exists; }
+
+    // False when no file is at the location; `written` is set when known.
+    bool fileWritten(const ScreenshotLocation& location, std::optional<CaptureTime>& written) {
+        const Folder& folder = find(location.folder);
+        const auto file = folder.files.find(location.name + u"." + location.extension);
+        if (file != folder.files.end()) {
+            written = file->second;
+            return true;
+        }
+        // Not listed under that exact name: the system decides (its names may
+        // ignore case, or the file came after the listing).
+        const WideString path = location.path();
+        if (!host_.fileExists(path)) {
+            return false;
+        }
+        CaptureTime time;
+        if (host_.lastWriteTime(path, time)) {
+            written = time;
+        }
+        return true;
+    }
+
+private:
+    struct Folder {
+        bool exists = false;
+        std::unordered_map<WideString, CaptureTime> files;
+    };
+
+    const Folder& find(const WideString& path) {
+        auto found = folders_.find(path);
+        if (found == folders_.end()) {
+            Folder folder;
+            folder.exists = host_.folderExists(path);
+            if (folder.exists) {
+                for (os::FolderFile& file : host_.filesIn(path)) {
+                    folder.files.emplace(std::move(file.name), captureTimeOf(file.written));
+                }
+            }
+            found = folders_.emplace(path, std::move(folder)).first;
+        }
+        return found->second;
+    }
+
+    const HistoryHost& host_;
+    std::unordered_map<WideString, Folder> folders_;
+};
 
 CaptureTime HistoryHost::now() const {
     return captureTimeOf(os::localNow());
@@ -46,6 +112,10 @@ bool HistoryHost::fileExists(WideStringView path) const {
     return os::fileExists(path);
 }
 
+bool HistoryHost::folderExists(WideStringView path) const {
+    return os::folderExists(path);
+}
+
 bool HistoryHost::lastWriteTime(WideStringView path, CaptureTime& time) const {
     DateTime written;
     if (!os::lastWriteTime(path, written)) {
@@ -53,6 +123,10 @@ bool HistoryHost::lastWriteTime(WideStringView path, CaptureTime& time) const {
     }
     time = captureTimeOf(written);
     return true;
+}
+
+std::vector<os::FolderFile> HistoryHost::filesIn(WideStringView folder) const {
+    return os::listFilesWritten(folder);
 }
 
 Image HistoryHost::loadImage(WideStringView path) const {
@@ -75,10 +149,9 @@ size_t ScreenshotHistory::load() {
     if (!host_) {
         return 0;
     }
-    SettingsModel& model = host_->model();
     lastWatchDate_ = host_->now();
     os::FileReader file;
-    if (!model.values.historyEnable || !file.open(filePath_) || file.size() == 0) {
+    if (!host_->historySettings().enabled || !file.open(filePath_) || file.size() == 0) {
         return 0;
     }
     std::unordered_set<WideString> paths;
@@ -87,43 +160,58 @@ size_t ScreenshotHistory::load() {
     }
     FileSource source(file);
     HistoryReader reader(source);
-    HistoryRecord record;
+    // The folders follow the last record, so every record is read first.
+    std::vector<HistoryRecord> records;
+    for (HistoryRecord record; reader.next(record);) {
+        records.push_back(std::move(record));
+    }
+    std::vector<WideString> folders = reader.readFolders();
+    // A file without folders was written for the output folder as chosen, even
+    // while another one stands in for it.
+    const WideString chosen = host_->chosenOutputFolder();
+    FolderIndex index(*host_);
     size_t loaded = 0;
-    while (reader.next(record)) {
-        loaded += loadRecord(record, paths) ? 1 : 0;
+    for (size_t i = 0; i < records.size(); ++i) {
+        const bool known = i < folders.size() && !folders[i].empty();
+        loaded +=
+            loadRecord(records[i], known ? std::move(folders[i]) : chosen, index, paths) ? 1 : 0;
     }
-    int32_t& total = model.statistics.totalScreenshots;
-    if (total < 0 || static_cast<size_t>(total) < entries_.size()) {
-        total = static_cast<int32_t>(entries_.size());
-    }
+    host_->countAtLeast(entries_.size());
     host_->countChanged();
     return loaded;
 }
 
-bool ScreenshotHistory::loadRecord(const HistoryRecord& record,
+bool ScreenshotHistory::loadRecord(HistoryRecord& record, WideString folder, FolderIndex& folders,
                                    std::unordered_set<WideString>& paths) {
     HistoryEntry entry;
-    entry.location = {host_->model().values.outputFolder, record.name, record.extension};
-    const WideString path = entry.location.path();
-    if (!host_->fileExists(path) || paths.contains(path)) {
-        return false;
-    }
+    entry.location = {std::move(folder), std::move(record.name), std::move(record.extension)};
     entry.time = record.time;
     entry.rect = record.rect;
     entry.cursor = record.cursor;
     entry.mode = knownMode(record.mode);
-    CaptureTime written;
-    const bool knowsWritten = host_->lastWriteTime(path, written);
-    const bool changed = knowsWritten && record.time < written;
-    // A changed file that cannot be decoded keeps its old thumbnail and time, so
-    // that the file watch tries it again.
-    if (!changed || !refresh(entry, written, false)) {
-        entry.thumbnail = record.thumbnail;
-        if (knowsWritten && !changed) {
-            entry.time = written;
-        }
+    entry.thumbnail = std::move(record.thumbnail);
+    WideString path = entry.location.path();
+    if (paths.contains(path)) {
+        return false;
     }
-    paths.insert(path);
+    // Its folder is away for now: no other file may stand in for its own.
+    if (!folders.folderExists(entry.location.folder)) {
+        paths.insert(std::move(path));
+        waiting_.push_front(std::move(entry));
+        return false;
+    }
+    std::optional<CaptureTime> written;
+    if (!folders.fileWritten(entry.location, written)) {
+        return false;
+    }
+    if (written && entry.time < *written) {
+        // A changed file that cannot be decoded keeps its old thumbnail and
+        // time, so that the file watch tries it again.
+        refresh(entry, *written, false);
+    } else if (written) {
+        entry.time = *written;
+    }
+    paths.insert(std::move(path));
     entries_.push_front(std::move(entry));
     host_->entryShown(entries_.front());
     return true;
@@ -146,18 +234,22 @@ bool ScreenshotHistory::refresh(HistoryEntry& entry, const CaptureTime& written,
 }
 
 bool ScreenshotHistory::save() const {
-    if (!host_ || !host_->model().values.historyEnable) {
+    if (!host_ || !host_->historySettings().enabled) {
         return true;
     }
     os::createFolder(parentFolder(filePath_));
     // Written beside the file and put in its place in one step, so that a
     // crash or a full disk never leaves a damaged history behind.
-    const WideString temp = os::atomicTempPath(filePath_);
+    const WideString temp = os::createTempFileBeside(filePath_);
     os::FileWriter file;
-    bool written = file.create(temp);
+    bool written = !temp.empty() && file.create(temp);
     if (written) {
         FileSink sink(file);
-        writeHistory(sink, entries_);
+        if (waiting_.empty()) {
+            writeHistory(sink, entries_);
+        } else {
+            writeHistory(sink, mergedByTime(entries_, waiting_));
+        }
         written = file.finish();
     }
     if (!written || !os::replaceFile(temp, filePath_)) {
@@ -171,16 +263,16 @@ void ScreenshotHistory::prune(bool atExit) {
     if (!host_) {
         return;
     }
-    const SettingsValues& values = host_->model().values;
-    if (!values.historyEnable) {
+    const HistorySettings settings = host_->historySettings();
+    if (!settings.enabled) {
         if (atExit) {
             removeAll();
         }
         return;
     }
     const size_t before = entries_.size();
-    if (values.historyMode != 0) {
-        const auto limit = static_cast<size_t>(values.historyLimit > 0 ? values.historyLimit : 0);
+    if (settings.limitByCount) {
+        const auto limit = static_cast<size_t>(settings.limit > 0 ? settings.limit : 0);
         while (entries_.size() > limit) {
             removeEntry(entries_.begin());
         }
@@ -188,7 +280,7 @@ void ScreenshotHistory::prune(bool atExit) {
         const int64_t today = julianDayNumber(host_->now());
         for (auto it = entries_.begin(); it != entries_.end();) {
             auto next = std::next(it);
-            if (today - julianDayNumber(it->time) > values.historyLimit) {
+            if (today - julianDayNumber(it->time) > settings.limit) {
                 removeEntry(it);
             }
             it = next;
@@ -243,7 +335,7 @@ bool ScreenshotHistory::removeFileForHistory(WideStringView path) {
     if (!host_ || !host_->fileExists(path)) {
         return false;
     }
-    if (host_->model().values.historyDeleteToRecycleBin) {
+    if (host_->historySettings().deleteToRecycleBin) {
         return host_->moveToRecycleBin(path);
     }
     return host_->deleteFile(path);
@@ -291,7 +383,7 @@ void ScreenshotHistory::refreshChanged() {
 
 size_t ScreenshotHistory::moveFilesTo(WideStringView folder) {
     if (host_) {
-        host_->model().values.outputFolder = WideString(folder);
+        host_->setOutputFolder(folder);
     }
     std::vector<ScreenshotLocation> locations;
     locations.reserve(entries_.size());

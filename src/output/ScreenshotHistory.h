@@ -4,21 +4,36 @@
 // limit) removes its file as well, permanently or into the Recycle Bin.
 #include "output/HistoryFile.h"
 #include "output/SaveStep.h"
+#include "platform/Files.h"
 
 #include <list>
 #include <unordered_set>
 
 namespace fw {
 
-class SettingsModel;
+// The settings the history follows.
+struct HistorySettings {
+    bool enabled = true;
+    int32_t limit = 7; // in days, or in screenshots with limitByCount
+    bool limitByCount = false;
+    bool deleteToRecycleBin = true;
+};
 
-// What the history needs around it: the settings, the screenshot list that
+// What the history needs around it: its settings, the screenshot list that
 // shows it, and the system (replaceable in tests).
 class HistoryHost {
 public:
     virtual ~HistoryHost() = default;
 
-    virtual SettingsModel& model() = 0;
+    // Read afresh at every use: the options may change them at any time.
+    virtual HistorySettings historySettings() = 0;
+    // The output folder as the user chose it, even while it is missing and
+    // another stands in for it: records saved without their folder belong there.
+    virtual WideString chosenOutputFolder() = 0;
+    // Makes another folder the output folder (moveFilesTo).
+    virtual void setOutputFolder(WideStringView folder) = 0;
+    // The count of screenshots ever saved cannot be below what the history holds.
+    virtual void countAtLeast(size_t screenshots) = 0;
 
     // The screenshot list: an entry came (at load or after a capture), is about
     // to go, or was refreshed from its changed file; the count changed; the
@@ -31,7 +46,10 @@ public:
 
     virtual CaptureTime now() const;
     virtual bool fileExists(WideStringView path) const;
+    virtual bool folderExists(WideStringView path) const;
     virtual bool lastWriteTime(WideStringView path, CaptureTime& time) const;
+    // The files of a folder with their last-write times, in one pass.
+    virtual std::vector<os::FolderFile> filesIn(WideStringView folder) const;
     virtual Image loadImage(WideStringView path) const;
     // False while another program holds the file open.
     virtual bool canOpenExclusively(WideStringView path) const;
@@ -50,7 +68,10 @@ public:
     // Reads the file into the empty list: records whose screenshot is gone or
     // repeats a path are dropped, changed screenshots are read again. A damaged
     // file stops the load at the fault, keeping every entry read before it.
-    // Returns the number of entries loaded.
+    // Records whose folder is missing (a removed drive, an unreachable share)
+    // are neither shown nor matched against another folder: they wait, as they
+    // were, and are written back with every save. Returns the number of entries
+    // loaded.
     size_t load();
     // Writes the whole list in one step (nothing while the history is off);
     // false when the file could not be written.
@@ -81,7 +102,9 @@ public:
 
 private:
     using Iterator = std::list<HistoryEntry>::iterator;
-    bool loadRecord(const HistoryRecord& record, std::unordered_set<WideString>& paths);
+    class FolderIndex;
+    bool loadRecord(HistoryRecord& record, WideString folder, FolderIndex& folders,
+                    std::unordered_set<WideString>& paths);
     void removeEntry(Iterator entry);
     void dropVanished();
     void refreshChanged();
@@ -92,6 +115,8 @@ private:
     HistoryHost* host_ = nullptr;
     WideString filePath_;
     std::list<HistoryEntry> entries_;
+    // Records of missing folders, oldest first, kept for the next save.
+    std::list<HistoryEntry> waiting_;
     CaptureTime lastWatchDate_;
 };
 

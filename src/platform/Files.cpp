@@ -1,5 +1,7 @@
 #include "platform/Files.h"
 
+#include <atomic>
+
 namespace fw {
 
 WideString joinPath(WideStringView folder, WideStringView name) {
@@ -27,19 +29,32 @@ WideString fileTitleOf(WideStringView path) {
 
 namespace os {
 
-WideString atomicTempPath(WideStringView path) {
-    WideString temp(path);
-    temp.append(u".tmp");
-    return temp;
+WideString createTempFileBeside(WideStringView path) {
+    static std::atomic<uint32_t> serial{0};
+    // Different in every process and every call, so that a name is rarely
+    // taken; one that is taken is never touched, and the next one is tried.
+    const uint32_t seed = tickCount() ^ static_cast<uint32_t>(reinterpret_cast<uintptr_t>(&path));
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const uint32_t unique = (seed + serial.fetch_add(1)) * 2654435761u;
+        WideString temp(path);
+        temp.push_back(u'.');
+        for (int shift = 28; shift >= 0; shift -= 4) {
+            temp.push_back(u"0123456789abcdef"[(unique >> shift) & 15]);
+        }
+        temp.append(u".tmp");
+        if (createNewFile(temp)) {
+            return temp;
+        }
+    }
+    return WideString();
 }
 
 bool writeFileAtomic(WideStringView path, const void* data, size_t size) {
-    WideString temp = atomicTempPath(path);
-    if (!writeFile(temp, data, size)) {
-        deleteFile(temp);
+    const WideString temp = createTempFileBeside(path);
+    if (temp.empty()) {
         return false;
     }
-    if (!replaceFile(temp, path)) {
+    if (!writeFile(temp, data, size) || !replaceFile(temp, path)) {
         deleteFile(temp);
         return false;
     }

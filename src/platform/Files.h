@@ -40,8 +40,12 @@ bool writeFile(WideStringView path, const void* data, size_t size);
 // in one step, so that `path` is never left half-written. On failure the old
 // file is untouched and the temporary file removed.
 bool writeFileAtomic(WideStringView path, const void* data, size_t size);
-// The name of the temporary file writeFileAtomic uses for `path`.
-WideString atomicTempPath(WideStringView path);
+// Creates a new empty file beside `path` for such a replacement, named
+// "<path>.<unique>.tmp" and created exclusively, so that it can never be a file
+// of the user's; returns its path, empty when none could be created.
+WideString createTempFileBeside(WideStringView path);
+// Creates an empty file; false when anything exists at `path` already.
+bool createNewFile(WideStringView path);
 // Replaces `target` by `source` atomically (rename over an existing file).
 bool replaceFile(WideStringView source, WideStringView target);
 
@@ -55,6 +59,13 @@ bool lastWriteTime(WideStringView path, DateTime& time);
 bool setLastWriteTime(WideStringView path, const DateTime& localTime);
 // Names (not paths) of the files directly in `folder`.
 std::vector<WideString> listFiles(WideStringView folder);
+struct FolderFile {
+    WideString name;
+    DateTime written; // local, as lastWriteTime gives it
+};
+// The files directly in `folder` with their last write times, in one pass over
+// the folder: far cheaper than asking for each file of a large folder.
+std::vector<FolderFile> listFilesWritten(WideStringView folder);
 // Bytes available to the current user on the volume holding `path`.
 bool freeDiskSpace(WideStringView path, uint64_t& bytes);
 

@@ -105,6 +105,11 @@ bool writeFile(WideStringView path, const void* data, size_t size) {
     return ::close(fd) == 0 && ok;
 }
 
+bool createNewFile(WideStringView path) {
+    const int fd = ::open(nativePath(path).c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    return fd >= 0 && ::close(fd) == 0;
+}
+
 bool replaceFile(WideStringView source, WideStringView target) {
     return ::rename(nativePath(source).c_str(), nativePath(target).c_str()) == 0;
 }
@@ -188,6 +193,18 @@ std::vector<WideString> listFiles(WideStringView folder) {
     }
     ::closedir(dir);
     return names;
+}
+
+std::vector<FolderFile> listFilesWritten(WideStringView folder) {
+    std::vector<FolderFile> files;
+    for (WideString& name : listFiles(folder)) {
+        FolderFile file;
+        if (lastWriteTime(joinPath(folder, name), file.written)) {
+            file.name = std::move(name);
+            files.push_back(std::move(file));
+        }
+    }
+    return files;
 }
 
 bool freeDiskSpace(WideStringView path, uint64_t& bytes) {

@@ -31,6 +31,20 @@ DateTime fromSystemTime(const SYSTEMTIME& st) {
                     st.wHour, st.wMinute, st.wSecond,    st.wMilliseconds};
 }
 
+// With the offset in force at the file's own date, not today's: otherwise
+// every file would move by an hour when daylight saving starts or ends. A
+// null zone is the current one.
+bool toLocalTime(const FILETIME& written, const TIME_ZONE_INFORMATION* zone, DateTime& time) {
+    SYSTEMTIME utc{};
+    SYSTEMTIME local{};
+    if (!::FileTimeToSystemTime(&written, &utc) ||
+        !::SystemTimeToTzSpecificLocalTime(zone, &utc, &local)) {
+        return false;
+    }
+    time = fromSystemTime(local);
+    return true;
+}
+
 } // namespace
 
 bool fileExists(WideStringView path) {
@@ -103,6 +117,12 @@ bool writeFile(WideStringView path, const void* data, size_t size) {
     return ::FlushFileBuffers(file.get()) != 0;
 }
 
+bool createNewFile(WideStringView path) {
+    FileHandle file(::CreateFileW(wide(WideString(path)), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
+}
+
 bool replaceFile(WideStringView source, WideStringView target) {
     return ::MoveFileExW(wide(WideString(source)), wide(WideString(target)),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
@@ -135,17 +155,8 @@ bool fileSize(WideStringView path, uint64_t& size) {
 bool lastWriteTime(WideStringView path, DateTime& time) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     QuietErrors quiet;
-    if (!::GetFileAttributesExW(wide(WideString(path)), GetFileExInfoStandard, &data)) {
-        return false;
-    }
-    FILETIME local{};
-    SYSTEMTIME st{};
-    if (!::FileTimeToLocalFileTime(&data.ftLastWriteTime, &local) ||
-        !::FileTimeToSystemTime(&local, &st)) {
-        return false;
-    }
-    time = fromSystemTime(st);
-    return true;
+    return ::GetFileAttributesExW(wide(WideString(path)), GetFileExInfoStandard, &data) &&
+           toLocalTime(data.ftLastWriteTime, nullptr, time);
 }
 
 bool setLastWriteTime(WideStringView path, const DateTime& localTime) {
@@ -157,9 +168,10 @@ bool setLastWriteTime(WideStringView path, const DateTime& localTime) {
     st.wMinute = static_cast<WORD>(localTime.minute);
     st.wSecond = static_cast<WORD>(localTime.second);
     st.wMilliseconds = static_cast<WORD>(localTime.millisecond);
-    FILETIME local{};
+    SYSTEMTIME universal{};
     FILETIME utc{};
-    if (!::SystemTimeToFileTime(&st, &local) || !::LocalFileTimeToFileTime(&local, &utc)) {
+    if (!::TzSpecificLocalTimeToSystemTime(nullptr, &st, &universal) ||
+        !::SystemTimeToFileTime(&universal, &utc)) {
         return false;
     }
     FileHandle file(::CreateFileW(wide(WideString(path)), FILE_WRITE_ATTRIBUTES,
@@ -182,6 +194,29 @@ std::vector<WideString> listFiles(WideStringView folder) {
         }
     } while (::FindNextFileW(search.get(), &found));
     return names;
+}
+
+std::vector<FolderFile> listFilesWritten(WideStringView folder) {
+    std::vector<FolderFile> files;
+    // The zone is looked up once for the whole folder rather than per file.
+    TIME_ZONE_INFORMATION zone{};
+    const TIME_ZONE_INFORMATION* rules =
+        ::GetTimeZoneInformation(&zone) != TIME_ZONE_ID_INVALID ? &zone : nullptr;
+    WIN32_FIND_DATAW found{};
+    QuietErrors quiet;
+    FindHandle search(::FindFirstFileW(wide(joinPath(folder, u"*")), &found));
+    if (!search) {
+        return files;
+    }
+    do {
+        FolderFile file;
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+            toLocalTime(found.ftLastWriteTime, rules, file.written)) {
+            file.name = fromWide(found.cFileName);
+            files.push_back(std::move(file));
+        }
+    } while (::FindNextFileW(search.get(), &found));
+    return files;
 }
 
 bool freeDiskSpace(WideStringView path, uint64_t& bytes) {

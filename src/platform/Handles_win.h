@@ -1,6 +1,8 @@
 #pragma once
 // RAII owners for Win32 handles: copy deleted, move allowed, every member set in
-// the constructor. Only *_win.cpp files include this header.
+// the constructor. Only *_win.cpp files include this header. The owners of GDI
+// objects keep os::gdiObjectCount() up to date.
+#include "platform/GdiObjects.h"
 #include "platform/Win32.h"
 
 #include <imm.h>
@@ -9,15 +11,24 @@
 
 namespace fw {
 
+// Traits of GDI objects say so with `static constexpr bool kGdiObject = true`.
+template <typename Traits> constexpr bool isGdiObject() {
+    if constexpr (requires { Traits::kGdiObject; }) {
+        return Traits::kGdiObject;
+    } else {
+        return false;
+    }
+}
+
 // A handle with a close function; `Traits` supplies invalid() and close().
 template <typename Traits> class UniqueHandle {
 public:
     using Handle = typename Traits::Handle;
     UniqueHandle() : handle_(Traits::invalid()) {}
-    explicit UniqueHandle(Handle handle) : handle_(handle) {}
+    explicit UniqueHandle(Handle handle) : handle_(handle) { count(+1); }
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) { count(+1); }
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             reset(other.release());
@@ -29,7 +40,9 @@ public:
     Handle get() const { return handle_; }
     bool valid() const { return handle_ != Traits::invalid(); }
     explicit operator bool() const { return valid(); }
+    // The object is no longer this owner's, nor counted.
     Handle release() {
+        count(-1);
         Handle handle = handle_;
         handle_ = Traits::invalid();
         return handle;
@@ -37,11 +50,21 @@ public:
     void reset(Handle handle = Traits::invalid()) {
         if (valid()) {
             Traits::close(handle_);
+            count(-1);
         }
         handle_ = handle;
+        count(+1);
     }
 
 private:
+    void count(int32_t change) const {
+        if constexpr (isGdiObject<Traits>()) {
+            if (valid()) {
+                os::countGdiObjects(change);
+            }
+        }
+    }
+
     Handle handle_;
 };
 
@@ -56,11 +79,13 @@ struct FileHandleTraits {
     static void close(Handle h) { ::CloseHandle(h); }
 };
 struct BitmapTraits {
+    static constexpr bool kGdiObject = true;
     using Handle = HBITMAP;
     static Handle invalid() { return nullptr; }
     static void close(Handle h) { ::DeleteObject(h); }
 };
 struct GdiObjectTraits {
+    static constexpr bool kGdiObject = true;
     using Handle = HGDIOBJ;
     static Handle invalid() { return nullptr; }
     static void close(Handle h) { ::DeleteObject(h); }
@@ -71,6 +96,7 @@ struct IconTraits {
     static void close(Handle h) { ::DestroyIcon(h); }
 };
 struct MemoryDcTraits {
+    static constexpr bool kGdiObject = true;
     using Handle = HDC;
     static Handle invalid() { return nullptr; }
     static void close(Handle h) { ::DeleteDC(h); }
@@ -111,7 +137,11 @@ using FindHandle = UniqueHandle<FindHandleTraits>;
 // A device context obtained with GetDC, released with ReleaseDC.
 class WindowDc {
 public:
-    explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+    explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {
+        if (dc_) {
+            os::countGdiObjects(+1);
+        }
+    }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     WindowDc(WindowDc&& other) noexcept
@@ -132,6 +162,7 @@ private:
     void release() {
         if (dc_) {
             ::ReleaseDC(window_, dc_);
+            os::countGdiObjects(-1);
             dc_ = nullptr;
         }
     }

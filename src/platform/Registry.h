@@ -6,8 +6,8 @@
 
 namespace fw::os {
 
-bool readUserRegistryDword(WideStringView keyPath, WideStringView valueName, uint32_t& value);
-bool readUserRegistryString(WideStringView keyPath, WideStringView valueName, WideString& value);
+// True when the value exists, whatever its type and size (an empty value counts).
+bool hasUserRegistryValue(WideStringView keyPath, WideStringView valueName);
 bool writeUserRegistryString(WideStringView keyPath, WideStringView valueName,
                              WideStringView value);
 bool deleteUserRegistryValue(WideStringView keyPath, WideStringView valueName);

@@ -2,10 +2,7 @@
 
 namespace fw::os {
 
-bool readUserRegistryDword(WideStringView, WideStringView, uint32_t&) {
-    return false;
-}
-bool readUserRegistryString(WideStringView, WideStringView, WideString&) {
+bool hasUserRegistryValue(WideStringView, WideStringView) {
     return false;
 }
 bool writeUserRegistryString(WideStringView, WideStringView, WideStringView) {

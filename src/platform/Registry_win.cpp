@@ -13,44 +13,12 @@ static RegistryKey openUserKey(WideStringView keyPath, REGSAM access, bool creat
     return RegistryKey(status == ERROR_SUCCESS ? key : nullptr);
 }
 
-bool readUserRegistryDword(WideStringView keyPath, WideStringView valueName, uint32_t& value) {
+bool hasUserRegistryValue(WideStringView keyPath, WideStringView valueName) {
     RegistryKey key = openUserKey(keyPath, KEY_READ, false);
-    DWORD type = 0;
-    DWORD data = 0;
-    DWORD size = sizeof(data);
-    if (!key ||
-        ::RegQueryValueExW(key.get(), wide(WideString(valueName)), nullptr, &type,
-                           reinterpret_cast<BYTE*>(&data), &size) != ERROR_SUCCESS ||
-        type != REG_DWORD || size != sizeof(data)) {
-        return false;
-    }
-    value = data;
-    return true;
-}
-
-bool readUserRegistryString(WideStringView keyPath, WideStringView valueName, WideString& value) {
-    RegistryKey key = openUserKey(keyPath, KEY_READ, false);
-    DWORD type = 0;
     DWORD size = 0;
-    WideString name(valueName);
-    if (!key ||
-        ::RegQueryValueExW(key.get(), wide(name), nullptr, &type, nullptr, &size) !=
-            ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ)) {
-        return false;
-    }
-    WideString data(size / 2 + 1, u'\0');
-    DWORD got = size;
-    if (::RegQueryValueExW(key.get(), wide(name), nullptr, &type,
-                           reinterpret_cast<BYTE*>(data.data()), &got) != ERROR_SUCCESS) {
-        return false;
-    }
-    data.resize(got / 2 > data.size() ? data.size() : got / 2);
-    while (!data.empty() && data.back() == u'\0') {
-        data.pop_back();
-    }
-    value = data;
-    return true;
+    // Asking for the size alone succeeds for every type and length.
+    return key && ::RegQueryValueExW(key.get(), wide(WideString(valueName)), nullptr, nullptr,
+                                     nullptr, &size) == ERROR_SUCCESS;
 }
 
 bool writeUserRegistryString(WideStringView keyPath, WideStringView valueName,

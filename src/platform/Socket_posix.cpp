@@ -2,8 +2,10 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/time.h>
 #include <unistd.h>
@@ -19,9 +21,17 @@ int32_t lastSocketError() {
     return errno;
 }
 
+void setLastSocketError(int32_t error) {
+    errno = error;
+}
+
 // A receive timeout on POSIX reports EAGAIN rather than a timeout code.
 bool isSocketTimeout(int32_t error) {
     return error == EAGAIN || error == EWOULDBLOCK || error == ETIMEDOUT;
+}
+
+int32_t socketTimeoutError() {
+    return ETIMEDOUT;
 }
 
 static int fd(SocketHandle socket) {
@@ -75,12 +85,45 @@ bool resolveIpv4(const std::string& host, uint32_t& address) {
     return true;
 }
 
-bool connectSocket(SocketHandle socket, uint32_t address, uint16_t port) {
+// Waits for a connection in progress; false with the socket's own error, or
+// the timeout.
+static bool awaitConnection(SocketHandle socket, uint32_t milliseconds) {
+    pollfd waiting{fd(socket), POLLOUT, 0};
+    int ready = 0;
+    do {
+        ready = ::poll(&waiting, 1, static_cast<int>(milliseconds));
+    } while (ready < 0 && errno == EINTR);
+    if (ready <= 0) {
+        errno = ready == 0 ? ETIMEDOUT : errno;
+        return false;
+    }
+    int error = 0;
+    socklen_t length = sizeof(error);
+    if (::getsockopt(fd(socket), SOL_SOCKET, SO_ERROR, &error, &length) != 0 || error != 0) {
+        errno = error != 0 ? error : errno;
+        return false;
+    }
+    return true;
+}
+
+bool connectSocket(SocketHandle socket, uint32_t address, uint16_t port, uint32_t milliseconds) {
     sockaddr_in target{};
     target.sin_family = AF_INET;
     target.sin_port = htons(port);
     target.sin_addr.s_addr = address;
-    return ::connect(fd(socket), reinterpret_cast<const sockaddr*>(&target), sizeof(target)) == 0;
+    const int flags = ::fcntl(fd(socket), F_GETFL);
+    if (flags < 0 || ::fcntl(fd(socket), F_SETFL, flags | O_NONBLOCK) != 0) {
+        return false;
+    }
+    bool connected =
+        ::connect(fd(socket), reinterpret_cast<const sockaddr*>(&target), sizeof(target)) == 0;
+    if (!connected && errno == EINPROGRESS) {
+        connected = awaitConnection(socket, milliseconds);
+    }
+    const int error = errno;
+    const bool blocking = ::fcntl(fd(socket), F_SETFL, flags) == 0;
+    errno = error;
+    return connected && blocking;
 }
 
 int32_t sendSocket(SocketHandle socket, const void* data, int32_t length) {
@@ -102,7 +145,7 @@ void closeSocket(SocketHandle socket) {
     ::close(fd(socket));
 }
 
-SocketHandle listenLoopback(uint16_t& port) {
+SocketHandle listenLoopback(uint16_t& port, int backlog) {
     SocketHandle listener = createTcpSocket();
     if (listener == kInvalidSocket) {
         return kInvalidSocket;
@@ -113,7 +156,7 @@ SocketHandle listenLoopback(uint16_t& port) {
     local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof(local);
     if (::bind(fd(listener), reinterpret_cast<const sockaddr*>(&local), sizeof(local)) != 0 ||
-        ::listen(fd(listener), 8) != 0 ||
+        ::listen(fd(listener), backlog) != 0 ||
         ::getsockname(fd(listener), reinterpret_cast<sockaddr*>(&local), &length) != 0) {
         closeSocket(listener);
         return kInvalidSocket;

@@ -21,8 +21,16 @@ int32_t lastSocketError() {
     return ::WSAGetLastError();
 }
 
+void setLastSocketError(int32_t error) {
+    ::WSASetLastError(error);
+}
+
 bool isSocketTimeout(int32_t error) {
     return error == WSAETIMEDOUT;
+}
+
+int32_t socketTimeoutError() {
+    return WSAETIMEDOUT;
 }
 
 static SOCKET native(SocketHandle socket) {
@@ -76,13 +84,57 @@ bool resolveIpv4(const std::string& host, uint32_t& address) {
     return true;
 }
 
-bool connectSocket(SocketHandle socket, uint32_t address, uint16_t port) {
+static bool setBlocking(SocketHandle socket, bool blocking) {
+    u_long nonBlocking = blocking ? 0 : 1;
+    return ::ioctlsocket(native(socket), FIONBIO, &nonBlocking) == 0;
+}
+
+// Waits for a connection in progress; false with the socket's own error, or
+// the timeout.
+static bool awaitConnection(SocketHandle socket, uint32_t milliseconds) {
+    fd_set writable;
+    fd_set failed;
+    FD_ZERO(&writable);
+    FD_ZERO(&failed);
+    FD_SET(native(socket), &writable);
+    FD_SET(native(socket), &failed);
+    timeval wait{static_cast<long>(milliseconds / 1000),
+                 static_cast<long>(milliseconds % 1000) * 1000};
+    const int ready = ::select(0, nullptr, &writable, &failed, &wait);
+    if (ready == SOCKET_ERROR) {
+        return false;
+    }
+    if (ready == 0) {
+        ::WSASetLastError(WSAETIMEDOUT);
+        return false;
+    }
+    int error = 0;
+    int length = sizeof(error);
+    ::getsockopt(native(socket), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length);
+    if (FD_ISSET(native(socket), &failed) || error != 0) {
+        ::WSASetLastError(error != 0 ? error : WSAECONNREFUSED);
+        return false;
+    }
+    return true;
+}
+
+bool connectSocket(SocketHandle socket, uint32_t address, uint16_t port, uint32_t milliseconds) {
     sockaddr_in target{};
     target.sin_family = AF_INET;
     target.sin_port = ::htons(port);
     target.sin_addr.s_addr = address;
-    return ::connect(native(socket), reinterpret_cast<const sockaddr*>(&target), sizeof(target)) ==
-           0;
+    if (!setBlocking(socket, false)) {
+        return false;
+    }
+    bool connected =
+        ::connect(native(socket), reinterpret_cast<const sockaddr*>(&target), sizeof(target)) == 0;
+    if (!connected && ::WSAGetLastError() == WSAEWOULDBLOCK) {
+        connected = awaitConnection(socket, milliseconds);
+    }
+    const int error = ::WSAGetLastError();
+    const bool blocking = setBlocking(socket, true);
+    ::WSASetLastError(error);
+    return connected && blocking;
 }
 
 int32_t sendSocket(SocketHandle socket, const void* data, int32_t length) {
@@ -103,7 +155,7 @@ void closeSocket(SocketHandle socket) {
     ::closesocket(native(socket));
 }
 
-SocketHandle listenLoopback(uint16_t& port) {
+SocketHandle listenLoopback(uint16_t& port, int backlog) {
     SocketHandle listener = createTcpSocket();
     if (listener == kInvalidSocket) {
         return kInvalidSocket;
@@ -114,7 +166,7 @@ SocketHandle listenLoopback(uint16_t& port) {
     local.sin_addr.s_addr = ::htonl(INADDR_LOOPBACK);
     int length = sizeof(local);
     if (::bind(native(listener), reinterpret_cast<const sockaddr*>(&local), sizeof(local)) != 0 ||
-        ::listen(native(listener), 8) != 0 ||
+        ::listen(native(listener), backlog) != 0 ||
         ::getsockname(native(listener), reinterpret_cast<sockaddr*>(&local), &length) != 0) {
         closeSocket(listener);
         return kInvalidSocket;

@@ -71,6 +71,8 @@ using NativeThread = uintptr_t;
 bool createNativeThread(void (*entry)(void*), void* argument, NativeThread& thread);
 // Waits for the thread to end and releases it.
 void joinNativeThread(NativeThread thread);
+// Releases the thread without waiting: it ends on its own, or with the process.
+void detachNativeThread(NativeThread thread);
 } // namespace detail
 
 class Thread {

@@ -100,6 +100,10 @@ void detail::joinNativeThread(NativeThread thread) {
     ::pthread_join(static_cast<pthread_t>(thread), nullptr);
 }
 
+void detail::detachNativeThread(NativeThread thread) {
+    ::pthread_detach(static_cast<pthread_t>(thread));
+}
+
 ThreadMonitor::ThreadMonitor() : created_(createMonitor()) {}
 
 ThreadMonitor::~ThreadMonitor() {

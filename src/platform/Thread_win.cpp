@@ -144,6 +144,10 @@ void detail::joinNativeThread(NativeThread thread) {
     ::CloseHandle(handle);
 }
 
+void detail::detachNativeThread(NativeThread thread) {
+    ::CloseHandle(reinterpret_cast<HANDLE>(thread));
+}
+
 ThreadMonitor::ThreadMonitor() : created_(createMonitor()) {}
 
 ThreadMonitor::~ThreadMonitor() {

@@ -11,6 +11,14 @@ WideString fromAscii(std::string_view ascii) {
     return result;
 }
 
+bool isWideSpace(char16_t c) {
+    if (c == u' ' || (c >= 0x09 && c <= 0x0D)) {
+        return true;
+    }
+    return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
+           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
 static bool isTrimmed(char16_t c) {
     return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
 }
@@ -241,6 +249,31 @@ WideString toWidePadded(int64_t value, size_t digits) {
         text.insert(sign, digits - (text.size() - sign), u'0');
     }
     return text;
+}
+
+int64_t parseSaturatedInteger(WideStringView text, int64_t low, int64_t high) {
+    size_t i = 0;
+    while (i < text.size() && isWideSpace(text[i])) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    // Accumulated toward the sign and held at the 64-bit limits, so that the
+    // lowest value needs no special case; the caller's range comes last, so
+    // that it holds whatever its bounds are.
+    int64_t value = 0;
+    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
+        const int digit = text[i] - u'0';
+        if (negative) {
+            value = value < (INT64_MIN + digit) / 10 ? INT64_MIN : value * 10 - digit;
+        } else {
+            value = value > (INT64_MAX - digit) / 10 ? INT64_MAX : value * 10 + digit;
+        }
+    }
+    return value < low ? low : value > high ? high : value;
 }
 
 } // namespace fw

@@ -14,6 +14,10 @@ using WideStringView = std::u16string_view;
 // Literal helper for ASCII text: fromAscii("abc") == u"abc".
 WideString fromAscii(std::string_view ascii);
 
+// Space, tab, LF, VT, FF, CR and the Unicode space separators, the same on
+// every platform (the C library's classes depend on the locale).
+bool isWideSpace(char16_t c);
+
 // Trims spaces, tabs, CR and LF from both ends.
 WideString trim(WideStringView text);
 
@@ -44,5 +48,9 @@ WideString toWide(int64_t value);
 WideString toWideUnsigned(uint64_t value);
 // At least `digits` digits, the zeros after any minus sign ("-05").
 WideString toWidePadded(int64_t value, size_t digits);
+// Leading white space, an optional sign and decimal digits up to the first
+// other character, as the C library reads them; the value is then limited to
+// [low, high] (low <= high). Text without digits reads as 0, limited the same way.
+int64_t parseSaturatedInteger(WideStringView text, int64_t low, int64_t high);
 
 } // namespace fw

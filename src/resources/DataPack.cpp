@@ -1,5 +1,6 @@
 #include "resources/DataPack.h"
 
+#include "platform/ByteOrder.h"
 #include "platform/Files.h"
 #include "platform/KnownFolders.h"
 
@@ -25,11 +26,7 @@ public:
     size_t remaining() const { return bytes_.size() - position_; }
 
     int32_t int32At(size_t offset) const {
-        uint32_t value = 0;
-        for (size_t i = 0; i < 4; ++i) {
-            value |= static_cast<uint32_t>(bytes_[position_ + offset + i]) << (8 * i);
-        }
-        return static_cast<int32_t>(value);
+        return static_cast<int32_t>(readLittle32(bytes_.data() + position_ + offset));
     }
     const uint8_t* at(size_t offset) const { return bytes_.data() + position_ + offset; }
     void skip(size_t count) { position_ += count; }
@@ -54,7 +51,7 @@ bool readName(PackReader& reader, int32_t length, WideString& name) {
     name.clear();
     const uint8_t* bytes = reader.at(0);
     for (int32_t i = 0; i + 1 < length; i += 2) {
-        char16_t unit = static_cast<char16_t>(bytes[i] | (bytes[i + 1] << 8));
+        const char16_t unit = readLittle16(bytes + i);
         if (unit == 0) {
             break;
         }

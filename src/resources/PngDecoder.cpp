@@ -1,6 +1,6 @@
 #include "resources/PngDecoder.h"
 
-#include "output/ImageFile.h"
+#include "capture/ImageDecoder.h"
 
 namespace fw {
 

@@ -1,6 +1,6 @@
 #include "resources/Skin.h"
 
-#include "xml/CharClass.h"
+#include "platform/WideString.h"
 #include "xml/XmlDocument.h"
 
 #include <algorithm>

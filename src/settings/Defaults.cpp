@@ -1,5 +1,6 @@
 #include "settings/Defaults.h"
 
+#include "output/NamePattern.h"
 #include "settings/SettingKeys.h"
 
 namespace fw {
@@ -19,7 +20,7 @@ DefaultsList standardDefaults() {
         {WideString(kExternalEditorPath), SettingValue::text(u"")},
         {WideString(kOutputFolder), SettingValue::text(u"")},
         {WideString(kOutputFileFormat), SettingValue::int32(1)},
-        {WideString(kOutputFileNamePattern), SettingValue::text(u"ScreenShot-[COUNTER]")},
+        {WideString(kOutputFileNamePattern), SettingValue::text(NamePattern::kDefaultPattern)},
         {WideString(kOutputFileNameCounterFormat), SettingValue::int32(0)},
         {WideString(kIncludeMouseCursor), SettingValue::boolean(false)},
         {WideString(kAutoCopyToClipboard), SettingValue::boolean(false)},

@@ -1,6 +1,6 @@
 #include "settings/SettingValue.h"
 
-#include "xml/CharClass.h"
+#include "platform/WideString.h"
 
 #include <cmath>
 #include <cstdio>

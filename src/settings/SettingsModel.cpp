@@ -1,6 +1,5 @@
 #include "settings/SettingsModel.h"
 
-#include "app/CaptureController.h"
 #include "capture/TimerMode.h"
 #include "platform/Files.h"
 #include "platform/KnownFolders.h"
@@ -15,7 +14,6 @@ namespace {
 
 constexpr WideStringView kInstallerKey = u"Software\\Vornhal Software\\Framewing";
 constexpr WideStringView kInstallerValue = u"InstallationEnableStatistics";
-constexpr WideStringView kDefaultPattern = u"ScreenShot-[COUNTER]";
 
 bool readBool(const SettingsStore& store, WideStringView key, bool fallback) {
     return store.get(key, SettingValue::boolean(fallback)).toBool();
@@ -39,11 +37,8 @@ int32_t oneOf(int32_t value, std::initializer_list<int32_t> allowed, int32_t fal
 }
 
 bool takeRegistryConsent() {
-    uint32_t number = 0;
-    WideString text;
-    // The installer may write the value as a number or as text.
-    bool present = os::readUserRegistryDword(kInstallerKey, kInstallerValue, number) ||
-                   os::readUserRegistryString(kInstallerKey, kInstallerValue, text);
+    // Any value counts as consent, whatever type and size the installer wrote.
+    const bool present = os::hasUserRegistryValue(kInstallerKey, kInstallerValue);
     if (present) {
         os::deleteUserRegistryValue(kInstallerKey, kInstallerValue);
     }
@@ -55,7 +50,22 @@ WideString specialFolder(os::SpecialFolder which) {
     return os::specialFolderPath(which, path) ? path : WideString();
 }
 
+void countUp(int32_t& counter) {
+    if (counter < INT32_MAX) {
+        ++counter;
+    }
+}
+
 } // namespace
+
+void StatisticsValues::countScreenshot() {
+    countUp(totalScreenshots);
+    countUp(outTotalScreenshots);
+}
+
+void StatisticsValues::countRun() {
+    countUp(numRuns);
+}
 
 SettingsEnvironment SettingsEnvironment::system() {
     static const WideString editor =
@@ -115,11 +125,13 @@ void SettingsModel::loadGeneral(const SettingsStore& store) {
     v.historyMode = readInt32(store, keys::kHistoryMode, 0) == 0 ? 0 : 1;
     v.historyDeleteToRecycleBin = readBool(store, keys::kHistoryDeleteToRecycleBin, true);
     WideString folder = readText(store, keys::kOutputFolder);
-    v.outputFolder = environment_.folderExists(folder) ? folder : environment_.desktopFolder;
+    const bool folderPresent = environment_.folderExists(folder);
+    v.outputFolder = folderPresent ? folder : environment_.desktopFolder;
+    v.unavailableOutputFolder = folderPresent ? WideString() : folder;
     v.outputFileFormat = oneOf(readInt32(store, keys::kOutputFileFormat, 1), {0, 2}, 1);
     // Cleaning the pattern into a legal file name belongs to the name pattern.
     WideString pattern = readText(store, keys::kOutputFileNamePattern);
-    v.outputFileNamePattern = pattern.empty() ? WideString(kDefaultPattern) : pattern;
+    v.outputFileNamePattern = pattern.empty() ? WideString(NamePattern::kDefaultPattern) : pattern;
     v.outputFileNameCounterFormat =
         std::max(readInt32(store, keys::kOutputFileNameCounterFormat, 0), 1);
     namePattern.setPattern(v.outputFileNamePattern);
@@ -147,6 +159,28 @@ void SettingsModel::loadGeneral(const SettingsStore& store) {
     v.timerModeTickingSound = readBool(store, keys::kTimerModeTickingSound, true);
     v.timerModeShowCounter = readBool(store, keys::kTimerModeShowCounter, true);
     v.timerModeCounterPosition = timer.counterPosition;
+}
+
+HistorySettings ModelHistoryHost::historySettings() {
+    const SettingsValues& v = model().values;
+    return HistorySettings{v.historyEnable, v.historyLimit, v.historyMode != 0,
+                           v.historyDeleteToRecycleBin};
+}
+
+WideString ModelHistoryHost::chosenOutputFolder() {
+    const SettingsValues& v = model().values;
+    return v.unavailableOutputFolder.empty() ? v.outputFolder : v.unavailableOutputFolder;
+}
+
+void ModelHistoryHost::setOutputFolder(WideStringView folder) {
+    model().values.outputFolder = WideString(folder);
+}
+
+void ModelHistoryHost::countAtLeast(size_t screenshots) {
+    int32_t& total = model().statistics.totalScreenshots;
+    if (total < 0 || static_cast<size_t>(total) < screenshots) {
+        total = static_cast<int32_t>(std::min<size_t>(screenshots, INT32_MAX));
+    }
 }
 
 void SettingsModel::writeSettings(SettingsStore& store) const {

@@ -1,6 +1,7 @@
 #pragma once
 // The typed, in-memory copy of the settings the program acts on, loaded once
 // from the store with every repair applied and written back on save.
+#include "capture/CapturePipeline.h"
 #include "output/NamePattern.h"
 #include "output/ScreenshotHistory.h"
 #include "platform/WideString.h"
@@ -11,9 +12,6 @@
 #include <memory>
 
 namespace fw {
-
-class CaptureController;
-class TimerModeRunner;
 
 // What loading the settings needs from the system, replaceable in tests.
 struct SettingsEnvironment {
@@ -42,8 +40,11 @@ struct SettingsValues {
     int32_t historyMode = 0;
     bool historyDeleteToRecycleBin = true;
     WideString outputFolder;
+    // The stored output folder while it is missing and the desktop stands in
+    // for it; empty otherwise. Its history records wait for it to come back.
+    WideString unavailableOutputFolder;
     int32_t outputFileFormat = 1;
-    WideString outputFileNamePattern = u"ScreenShot-[COUNTER]";
+    WideString outputFileNamePattern = NamePattern::kDefaultPattern;
     int32_t outputFileNameCounterFormat = 1;
     bool includeMouseCursor = false;
     bool autoCopyToClipboard = false;
@@ -69,6 +70,11 @@ struct StatisticsValues {
     int32_t numRuns = 0;
     int32_t totalScreenshots = 0;
     int32_t outTotalScreenshots = 0;
+
+    // One more saved screenshot (both counters), one more start. A counter
+    // stays at its largest value instead of overflowing.
+    void countScreenshot();
+    void countRun();
 };
 
 class SettingsModel {
@@ -88,9 +94,7 @@ public:
     // Keeps its counter across the captures of a run.
     NamePattern namePattern;
     // Set by the application once its windows exist.
-    std::unique_ptr<CaptureController> capture;
-    // The timer mode's series, which the capture controller drives.
-    std::unique_ptr<TimerModeRunner> timerMode;
+    std::unique_ptr<CapturePipeline> capture;
     ScreenshotHistory history;
     // The statistics schedule joins the model here.
 
@@ -99,6 +103,18 @@ private:
     void loadGeneral(const SettingsStore& store);
 
     SettingsEnvironment environment_;
+};
+
+// A history host that takes the history's settings, output folder and
+// screenshot count from the settings model.
+class ModelHistoryHost : public HistoryHost {
+public:
+    virtual SettingsModel& model() = 0;
+
+    HistorySettings historySettings() override;
+    WideString chosenOutputFolder() override;
+    void setOutputFolder(WideStringView folder) override;
+    void countAtLeast(size_t screenshots) override;
 };
 
 } // namespace fw

@@ -1,5 +1,7 @@
 #include "shell/MainWindowController.h"
 
+#include "shell/ModeOptionsWindow.h"
+
 #include "capture/Screen.h"
 #include "i18n/Translation.h"
 #include "output/HistoryText.h"
@@ -13,6 +15,7 @@
 #include "shell/GlobalHotkeys.h"
 #include "shell/HotkeySettings.h"
 #include "shell/MainWindow.h"
+#include "shell/ModeOptionsWindow.h"
 #include "shell/NotificationIcon.h"
 #include "shell/ScreenshotList.h"
 #include "shell/UIModes.h"
@@ -217,8 +220,10 @@ void MainWindowController::connect() {
         refreshFromSettings();
     };
     c.options->setEnabled(host_.hasOptions());
-    c.modeOptions->onClicked = [this] { host_.showModeOptions(host_.model().values.mode); };
-    c.modeOptions->setEnabled(host_.hasOptions());
+    c.modeOptions->onClicked = [this] {
+        showModeOptions(static_cast<CaptureMode>(host_.model().values.mode), host_.model().values,
+                        window_.get());
+    };
     c.homePage->onClicked = [this] { openHomePage(); };
     c.about->onClicked = [this] { showAbout(); };
     c.modes->onModeChosen = [this](int32_t mode) { chooseMode(mode); };

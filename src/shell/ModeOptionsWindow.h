@@ -45,7 +45,6 @@ private:
 // Opens the options window of `mode` over `parent` and runs it modally; true
 // when OK wrote the settings of the running program (they are saved with the
 // other settings). A mode without options opens nothing.
-bool showModeOptions(CaptureMode mode, UIWindow* parent);
 bool showModeOptions(CaptureMode mode, SettingsValues& values, UIWindow* parent);
 
 } // namespace fw

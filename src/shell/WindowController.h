@@ -37,11 +37,10 @@ public:
     virtual void startCapture(int32_t mode) = 0;
     // The exit command.
     virtual void exit() = 0;
-    // The options windows, where the program has them: their buttons are
-    // disabled otherwise.
+    // The options window, where the program has it: its button is disabled
+    // otherwise.
     virtual bool hasOptions() const { return false; }
     virtual void showOptions() {}
-    virtual void showModeOptions(int32_t /*mode*/) {}
 };
 
 class WindowController {

@@ -1,6 +1,7 @@
 #include "stats/ClientSocket.h"
 
 #include "platform/Thread.h"
+#include "platform/Time.h"
 
 #include <algorithm>
 
@@ -35,6 +36,8 @@ bool libraryStarted() {
 }
 
 constexpr size_t kMaxHostBytes = 255;
+// Lookup and connection without a send timeout of their own.
+constexpr uint32_t kDefaultConnectMs = 30000;
 
 } // namespace
 
@@ -71,6 +74,10 @@ ClientSocket::ClientSocket(int32_t receiveTimeout, int32_t sendTimeout, WideStri
 ClientSocket::~ClientSocket() {
     close();
     removeLibraryUser();
+}
+
+uint32_t ClientSocket::connectTimeoutMs() const {
+    return sendTimeout_ > 0 ? static_cast<uint32_t>(sendTimeout_) * 1000u : kDefaultConnectMs;
 }
 
 void ClientSocket::fail(SocketError error, int32_t systemError) {
@@ -117,8 +124,12 @@ bool ClientSocket::connect() {
     if (host.size() > kMaxHostBytes) {
         host.resize(kMaxHostBytes);
     }
+    // The lookup and the connection share one deadline, so that no unanswered
+    // name server or silent host holds the caller longer than that.
+    const uint32_t deadline = connectTimeoutMs();
+    const uint32_t started = os::tickCount();
     uint32_t address = 0;
-    if (!os::resolveIpv4(host, address)) {
+    if (!os::resolveIpv4Within(host, deadline, address)) {
         fail(SocketError::DetectHostFailed, os::lastSocketError());
         return false;
     }
@@ -126,7 +137,9 @@ bool ClientSocket::connect() {
         fail(SocketError::ConnectFailed, 0);
         return false;
     }
-    if (!os::connectSocket(socket_, address, static_cast<uint16_t>(port_))) {
+    const uint32_t spent = os::tickCount() - started;
+    const uint32_t left = spent < deadline ? deadline - spent : 0;
+    if (!os::connectSocket(socket_, address, static_cast<uint16_t>(port_), left)) {
         fail(SocketError::ConnectFailed, os::lastSocketError());
         return false;
     }

@@ -31,8 +31,9 @@ const char16_t* socketErrorText(uint32_t code);
 
 class ClientSocket {
 public:
-    // Timeouts in seconds (0 or less: the system's default); chunkSize 0 takes
-    // the socket's receive buffer size when connecting.
+    // Timeouts in seconds (0 or less: the system's default); the send timeout
+    // also bounds the name lookup and the connection together (30 s without
+    // one). chunkSize 0 takes the socket's receive buffer size when connecting.
     ClientSocket(int32_t receiveTimeout, int32_t sendTimeout, WideString host, uint32_t port,
                  int32_t chunkSize = 0);
     ClientSocket(const ClientSocket&) = delete;
@@ -52,6 +53,7 @@ public:
     uint32_t systemError() const { return systemError_; }
 
 private:
+    uint32_t connectTimeoutMs() const;
     void fail(SocketError error, int32_t systemError);
     bool receiveLoop(uint8_t* buffer, int32_t usable, int32_t& received);
 

@@ -1,6 +1,6 @@
 #include "stats/StatisticsReport.h"
 
-#include "xml/CharClass.h"
+#include "platform/WideString.h"
 #include "xml/XmlDocument.h"
 
 #include <cstdint>

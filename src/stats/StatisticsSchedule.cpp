@@ -5,8 +5,24 @@
 #include "settings/SettingsModel.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace fw {
+
+namespace {
+
+// Senders still running at exit. Never destroyed, since their thread still
+// reads them; the end of the process stops that thread.
+void leaveRunning(std::unique_ptr<ReportSender> sender) {
+    static auto* const running = new std::vector<std::unique_ptr<ReportSender>>();
+    running->push_back(std::move(sender));
+}
+
+} // namespace
+
+uint32_t StatisticsEnvironment::tickCount() const {
+    return os::tickCount();
+}
 
 int64_t SystemStatisticsEnvironment::secondsSince1970() const {
     return os::secondsSince1970();
@@ -27,7 +43,14 @@ StatisticsSchedule::StatisticsSchedule(StatisticsValues& values,
 
 StatisticsSchedule::~StatisticsSchedule() {
     StopTimer(this, kTimerId);
+    const uint32_t started = environment_.tickCount();
     while (sender_->isRunning()) {
+        if (environment_.tickCount() - started >= kExitWaitMs) {
+            // Its end must not call back into this schedule.
+            sender_->setFinishedHandler(nullptr);
+            leaveRunning(std::move(sender_));
+            return;
+        }
         os::sleepMs(5);
     }
     sender_.reset();

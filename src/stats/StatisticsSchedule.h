@@ -16,6 +16,8 @@ public:
     virtual ~StatisticsEnvironment() = default;
     virtual int64_t secondsSince1970() const = 0;
     virtual uint32_t idleMilliseconds() const = 0;
+    // Milliseconds since an arbitrary start, for the wait at exit.
+    virtual uint32_t tickCount() const;
 };
 
 // The operating system's clock and last-input time.
@@ -35,13 +37,16 @@ public:
     static constexpr int32_t kRetryIntervalMs = 3600000;
     static constexpr int64_t kMinimumGapSeconds = 432000;
     static constexpr uint32_t kIdleSeconds = 30;
+    static constexpr uint32_t kExitWaitMs = 3000;
 
     // Gives the sender its target once and subscribes to its completion.
     // `values` and `environment` must outlive the schedule.
     StatisticsSchedule(StatisticsValues& values, std::unique_ptr<ReportSender> sender,
                        const StatisticsEnvironment& environment, WideString userAgent,
                        WideString host = kStatisticsHost);
-    // Stops the timer and waits for a running sender (bounded by its timeouts).
+    // Stops the timer and waits for a running sender, kExitWaitMs at most: a
+    // report still on its way then is left to the end of the process, and its
+    // count, still pending, goes with the next report.
     ~StatisticsSchedule() override;
 
     // At start-up: starts timer 1 when sending is enabled.

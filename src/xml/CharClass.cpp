@@ -2,14 +2,6 @@
 
 namespace fw {
 
-bool isWideSpace(char16_t c) {
-    if (c == u' ' || (c >= 0x09 && c <= 0x0D)) {
-        return true;
-    }
-    return c == 0x85 || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) || c == 0x2028 ||
-           c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
-}
-
 // Blocks above Latin-1 that hold no letters or digits: punctuation, symbols,
 // surrogates, private use and specials. Everything else counts as a letter.
 static bool isSymbolBlock(char16_t c) {
@@ -28,35 +20,6 @@ bool isWideAlnum(char16_t c) {
         return c == 0xAA || c == 0xB5 || c == 0xBA || (c >= 0xC0 && c != 0xD7 && c != 0xF7);
     }
     return !isSymbolBlock(c);
-}
-
-int64_t parseSaturatedInteger(WideStringView text, int64_t low, int64_t high) {
-    size_t i = 0;
-    while (i < text.size() && isWideSpace(text[i])) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
-        ++i;
-    }
-    // Accumulate toward the sign so that the lowest value needs no special case.
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        int digit = text[i] - u'0';
-        if (negative) {
-            if (value < (low + digit) / 10) {
-                return low;
-            }
-            value = value * 10 - digit;
-        } else {
-            if (value > (high - digit) / 10) {
-                return high;
-            }
-            value = value * 10 + digit;
-        }
-    }
-    return value;
 }
 
 } // namespace fw

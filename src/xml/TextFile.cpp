@@ -1,5 +1,6 @@
 #include "xml/TextFile.h"
 
+#include "platform/ByteOrder.h"
 #include "platform/Text.h"
 
 #include <cstring>
@@ -15,7 +16,7 @@ static WideString decodeUtf16(const uint8_t* data, size_t size) {
     WideString text;
     // An odd last byte pairs with a zero high byte.
     for (size_t i = 0; i < size; i += 2) {
-        char16_t unit = static_cast<char16_t>(data[i] | (i + 1 < size ? data[i + 1] << 8 : 0));
+        const char16_t unit = i + 1 < size ? readLittle16(data + i) : data[i];
         if (unit == 0) {
             break;
         }
@@ -85,8 +86,7 @@ void TextStreamWriter::write(WideStringView text) {
     }
     case TextEncoding::Utf16:
         for (char16_t unit : text) {
-            stream_.push_back(static_cast<uint8_t>(unit & 0xFF));
-            stream_.push_back(static_cast<uint8_t>(unit >> 8));
+            appendLittle16(stream_, unit);
         }
         break;
     }

@@ -54,7 +54,7 @@ TEST_F(CaptureControllerTest, OtherOpenWindowsOrDialogsBlockTheTrigger) {
     EXPECT_FALSE(controller->isCapturing());
 }
 
-TEST_F(CaptureControllerTest, FreeSpaceMustExceedOneHundredMebibytesOnALocalDrive) {
+TEST_F(CaptureControllerTest, FreeSpaceMustExceedOneHundredMebibytesOnTheOutputVolume) {
     system->freeBytes = 104857600;
     controller->StartCapture(CaptureMode::FullScreen);
     EXPECT_FALSE(controller->isCapturing());
@@ -62,12 +62,23 @@ TEST_F(CaptureControllerTest, FreeSpaceMustExceedOneHundredMebibytesOnALocalDriv
     EXPECT_TRUE(system->mainVisible);
 
     system->freeBytes = 104857601;
-    EXPECT_TRUE(hasEnoughFreeSpace(u"C:\\Shots", *system));
-    for (const char16_t* refused : {u"\\\\server\\share\\shots", u"D:\\Shots", u":\\x", u""}) {
+    // A network share is asked for its own free space.
+    for (const char16_t* accepted :
+         {u"C:\\Shots", u"\\\\server\\share\\shots", u"\\\\server\\share",
+          u"\\\\?\\UNC\\server\\share\\shots", u"\\\\?\\c:\\a"}) {
+        EXPECT_TRUE(hasEnoughFreeSpace(accepted, *system)) << toUtf8(accepted);
+    }
+    // Unknown space (another share, a drive that is not there) or no volume at all.
+    for (const char16_t* refused :
+         {u"\\\\server\\other\\shots", u"\\\\server\\", u"\\\\server", u"\\\\\\share",
+          u"\\\\.\\pipe\\x", u"D:\\Shots", u":\\x", u""}) {
         EXPECT_FALSE(hasEnoughFreeSpace(refused, *system)) << toUtf8(refused);
     }
-    EXPECT_EQ(driveRootOf(u"\\\\?\\d:\\a"), u"D:\\");
-    settings.outputFolder = u"\\\\server\\share";
+    settings.outputFolder = u"\\\\server\\share\\shots";
+    controller->StartCapture(CaptureMode::FullScreen);
+    EXPECT_TRUE(controller->isCapturing());
+    controller->CancelCapture();
+    system->freeBytes = 1000;
     controller->StartCapture(CaptureMode::FullScreen);
     EXPECT_FALSE(controller->isCapturing());
     EXPECT_EQ(system->messages.size(), 2u);
@@ -98,6 +109,14 @@ TEST_F(CaptureControllerTest, OverlayOutcomes) {
     EXPECT_EQ(system->saved[0].height(), 3);
     // The cursor is parked off screen for the grab and put back.
     EXPECT_EQ(system->cursorMoves, (std::vector<Point>{{10000, -10000}, {3, 4}}));
+    // Every overlay had the dimmed screen behind it; of the screens only the
+    // frozen one outlives its capture.
+    ASSERT_EQ(system->overlayBackgrounds.size(), 4u);
+    for (const Image& background : system->overlayBackgrounds) {
+        EXPECT_EQ(background.width(), 8);
+    }
+    EXPECT_TRUE(controller->state().dimmedScreen.isEmpty());
+    EXPECT_TRUE(controller->state().resultImage.isEmpty());
 }
 
 TEST_F(CaptureControllerTest, WorkAreaOnlyWithOneMonitorAndNothingSavedWhenEmpty) {

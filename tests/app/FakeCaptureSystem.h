@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -18,6 +19,7 @@ public:
     bool mainVisible = true;
     uint32_t drives = 1u << 2; // C:
     uint64_t freeBytes = 1ull << 40;
+    std::vector<WideString> volumes = {u"C:\\", u"\\\\server\\share\\"};
     int32_t monitors = 1;
     Rect work{0, 0, 8, 5};
     bool overlay = true;
@@ -26,6 +28,7 @@ public:
     std::vector<WideString> sounds;
     std::vector<Image> saved;
     std::vector<Point> cursorMoves;
+    std::vector<Image> overlayBackgrounds;
 
     int32_t openWindowCount() override { return windows; }
     bool isMainWindowVisible() override { return mainVisible; }
@@ -35,18 +38,21 @@ public:
     uint32_t logicalDrives() override { return drives; }
     bool freeDiskSpace(WideStringView root, uint64_t& bytes) override {
         bytes = freeBytes;
-        return root == u"C:\\";
+        return std::find(volumes.begin(), volumes.end(), root) != volumes.end();
     }
     Rect virtualScreen() override { return Rect{0, 0, 8, 6}; }
     int32_t monitorCount() override { return monitors; }
     Rect primaryWorkArea() override { return work; }
-    Image grabVirtualScreen() override { return Image(true, 8, 6); }
+    Image grabScreenRect(const Rect& r, Image) override { return Image(true, r.width, r.height); }
     Image grabWindow(void*, const Rect& r) override { return Image(true, r.width, r.height); }
     void captureCursor(CaptureState&) override {}
     Point cursorPosition() override { return Point{3, 4}; }
     void moveCursor(Point position) override { cursorMoves.push_back(position); }
     void pause(int32_t) override {}
-    bool showOverlay(CaptureState&) override { return overlay; }
+    bool showOverlay(CaptureState& state) override {
+        overlayBackgrounds.push_back(state.dimmedScreen);
+        return overlay;
+    }
     void hideOverlay() override {}
     WideString programFolder() override { return u"C:\\Program"; }
     bool fileExists(WideStringView) override { return soundFileExists; }

@@ -33,8 +33,9 @@ TEST(MultiMonitorTest, FrozenScreenCoversTheBoundingBoxAndMarksUncoveredStrips) 
     CaptureState state;
     state.mode = CaptureMode::FullScreen;
     state.useWorkArea = true;
-    resetScreenState(state);
-    freezeScreen(state);
+    ScreenSource screen;
+    resetScreenState(state, screen);
+    freezeScreen(state, screen, Freeze::ForOverlay);
     ASSERT_EQ(state.frozenScreen.width(), box.width);
     ASSERT_EQ(state.frozenScreen.height(), box.height);
     int uncovered = 0, wrong = 0;
@@ -55,7 +56,7 @@ TEST(MultiMonitorTest, FrozenScreenCoversTheBoundingBoxAndMarksUncoveredStrips) 
     EXPECT_EQ(wrong, 0);
 
     // With two monitors the work-area setting does not apply.
-    fullScreenResult(state);
+    fullScreenResult(state, screen);
     EXPECT_EQ(state.resultRect, (Rect{0, 0, box.width, box.height}));
 }
 

@@ -1,6 +1,7 @@
 #include "capture/ImageOps.h"
 #include "capture/ScreenCapture.h"
 #include "capture/Screen_win.h"
+#include "platform/GdiObjects.h"
 
 #include <gtest/gtest.h>
 
@@ -71,14 +72,19 @@ private:
 };
 
 TEST(ScreenGrabTest, GrabReturnsThePaintedPixelsOpaque) {
-    const PaintedWindow window(Rect{100, 100, 64, 48}, 0);
+    // 512 pixels wide, the grab takes 128 rows at a time: one full strip and
+    // one partial one. Inside the smallest primary monitor the tests run on.
+    const Rect area{100, 100, 512, 160};
+    const PaintedWindow window(area, 0);
     ASSERT_TRUE(window.get());
-    const Image grab = os::grabScreenRect(Rect{100, 100, 64, 48});
-    ASSERT_EQ(grab.width(), 64);
-    ASSERT_EQ(grab.height(), 48);
+    const int32_t gdiObjects = os::gdiObjectCount();
+    Image grab = os::grabScreenRect(area);
+    EXPECT_EQ(os::gdiObjectCount(), gdiObjects);
+    ASSERT_EQ(grab.width(), area.width);
+    ASSERT_EQ(grab.height(), area.height);
     int wrong = 0;
-    for (int y = 0; y < 48; ++y) {
-        for (int x = 0; x < 64; ++x) {
+    for (int y = 0; y < area.height; ++y) {
+        for (int x = 0; x < area.width; ++x) {
             const uint8_t* p = grab.pixel(x, y);
             const COLORREF expected = patternColour(x, y);
             wrong += p[2] != GetRValue(expected) || p[1] != GetGValue(expected) ||
@@ -86,6 +92,14 @@ TEST(ScreenGrabTest, GrabReturnsThePaintedPixelsOpaque) {
         }
     }
     EXPECT_EQ(wrong, 0);
+
+    // A grab fills an image that nothing else shares instead of new memory.
+    const uint8_t* memory = grab.pixels();
+    Image again = os::grabScreenRect(area, std::move(grab));
+    EXPECT_EQ(again.pixels(), memory);
+    const Image held = again;
+    EXPECT_NE(os::grabScreenRect(area, std::move(again)).pixels(), memory);
+    EXPECT_EQ(held.pixel(3, 2)[2], GetRValue(patternColour(3, 2)));
 
     // Beyond the top-left corner of the screen there is no monitor.
     const Rect screen = os::virtualScreenRect();
@@ -97,7 +111,9 @@ TEST(ScreenGrabTest, GrabReturnsThePaintedPixelsOpaque) {
 }
 
 TEST(ScreenGrabTest, ArrowCursorImageHasOutlineAndTransparency) {
+    const int32_t gdiObjects = os::gdiObjectCount();
     const os::CursorImage arrow = os::imageFromCursor(::LoadCursorW(nullptr, IDC_ARROW));
+    EXPECT_EQ(os::gdiObjectCount(), gdiObjects);
     ASSERT_FALSE(arrow.image.isEmpty());
     EXPECT_EQ(arrow.image.width(), arrow.image.height());
     EXPECT_TRUE(arrow.image.hasAlpha());
@@ -134,7 +150,8 @@ TEST(ScreenGrabTest, CursorIsDrawnIntoTheStoredResultWhereItWas) {
     CaptureState state;
     state.mode = CaptureMode::FullScreen;
     state.includeCursor = true;
-    resetScreenState(state);
+    ScreenSource screen;
+    resetScreenState(state, screen);
     captureCursor(state);
     const os::CursorImage arrow = os::imageFromCursor(::LoadCursorW(nullptr, IDC_ARROW));
     ASSERT_FALSE(state.cursorImage.isEmpty());
@@ -142,11 +159,11 @@ TEST(ScreenGrabTest, CursorIsDrawnIntoTheStoredResultWhereItWas) {
     EXPECT_EQ(state.cursorRect.x, 250 - arrow.hotspot.x);
     EXPECT_EQ(state.cursorRect.y, 200 - arrow.hotspot.y);
 
-    freezeScreen(state);
+    freezeScreen(state, screen, Freeze::ForResult);
     Image expected = os::grabScreenRect(area);
     drawBlended(expected, state.cursorImage, state.cursorRect.x - area.x,
                 state.cursorRect.y - area.y);
-    fullScreenResult(state);
+    fullScreenResult(state, screen);
     const Image got = crop(state.resultImage, Rect{area.x - state.virtualScreen.x,
                                                    area.y - state.virtualScreen.y, 100, 100});
     ASSERT_EQ(got.width(), 100);

@@ -2,6 +2,8 @@
 // plain deletion, and the watch with real image files.
 #include "HistoryFixture.h"
 #include "output/ImageFile.h"
+#include "platform/Handles_win.h"
+#include "platform/Win32.h"
 
 namespace fw {
 namespace {
@@ -46,6 +48,26 @@ TEST_F(HistoryFilesTest, WatchDropsDeletedFilesAndRereadsOverwrittenOnes) {
     EXPECT_EQ(edited.rect, (Rect{0, 0, 60, 20}));
     EXPECT_EQ(edited.thumbnail.width(), 60);
     EXPECT_EQ(edited.thumbnail.height(), 20);
+}
+
+TEST_F(HistoryFilesTest, SaveThatCannotReplaceTheFileKeepsItAndReportsTheFailure) {
+    addShot(u"first", 4, 4);
+    ASSERT_TRUE(history.save());
+    Bytes before;
+    ASSERT_TRUE(os::readFile(historyFile(), before));
+    addShot(u"second", 4, 4);
+    {
+        // Another program holds the file open without letting it be replaced.
+        FileHandle held(::CreateFileW(wide(historyFile()), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(held);
+        EXPECT_FALSE(history.save());
+    }
+    Bytes after;
+    ASSERT_TRUE(os::readFile(historyFile(), after));
+    EXPECT_EQ(after, before);
+    EXPECT_EQ(os::listFiles(parentFolder(historyFile())), std::vector<WideString>{u"history.dat"});
+    EXPECT_TRUE(history.save());
 }
 
 } // namespace

@@ -14,7 +14,7 @@
 namespace fw {
 
 // With `fake` off the host reaches the real system, for tests under Windows.
-class TestHistoryHost : public HistoryHost {
+class TestHistoryHost : public ModelHistoryHost {
 public:
     SettingsModel& model() override { return settings; }
     void dateChanged() override { ++dateChanges; }

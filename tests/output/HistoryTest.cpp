@@ -1,4 +1,5 @@
 #include "HistoryFixture.h"
+#include "platform/ByteOrder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +13,7 @@ std::vector<uint8_t> readBytes(WideStringView path) {
 }
 
 void putInt(std::vector<uint8_t>& out, int32_t value) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> shift));
-    }
+    appendLittle32(out, static_cast<uint32_t>(value));
 }
 
 size_t recordsIn(std::span<const uint8_t> file) {
@@ -52,6 +51,9 @@ TEST(HistoryRecord, ExactBytesOfOneRecord) {
         putInt(expected, value);
     }
     expected.insert(expected.end(), pixel, pixel + 4);
+    // The folder of each record follows the records.
+    const std::string folders("FLDR\1\0\0\0\6\0\0\0C:\\out", 18);
+    expected.insert(expected.end(), folders.begin(), folders.end());
     const std::vector<uint8_t> file = encodeHistory({entry});
     EXPECT_EQ(std::vector<uint8_t>(file.begin() + 12, file.end()), expected);
 }
@@ -149,8 +151,17 @@ TEST_F(HistoryTest, DamagedFilesStopAtTheFaultKeepingEarlierRecords) {
         EXPECT_EQ(recordsIn(file), c.expected) << c.what;
     }
     // Every cut inside the older record keeps the newer one only.
-    for (size_t cut = first; cut < good.size(); ++cut) {
+    const size_t folders = good.size() - 8 - 2 * (4 + toUtf8(folder).size());
+    for (size_t cut = first; cut < folders; ++cut) {
         EXPECT_EQ(recordsIn(std::span(good.data(), cut)), 1u) << cut;
+    }
+    // A cut in the folder list keeps both records, without any folder.
+    for (size_t cut = folders; cut <= good.size(); ++cut) {
+        HistoryReader reader(std::span(good.data(), cut));
+        for (HistoryRecord record; reader.next(record);) {
+        }
+        EXPECT_EQ(reader.readFolders().size(), cut == good.size() ? 2u : 0u) << cut;
+        EXPECT_EQ(reader.status(), HistoryReadStatus::Complete) << cut;
     }
     EXPECT_EQ(recordsIn(std::vector<uint8_t>{'P', 'A', 'K'}), 0u);
 }
@@ -226,6 +237,90 @@ TEST_F(HistoryTest, WatchDropsVanishedFilesAndRereadsChangedOnesOnceFree) {
     EXPECT_EQ(edited.thumbnail.height(), 18);
     EXPECT_EQ(host.dateChanges, 1);
     EXPECT_TRUE(host.deleted.empty() && host.recycled.empty());
+}
+
+TEST_F(HistoryTest, RecordsOfAMissingFolderWaitForItAndAdoptNoOtherFile) {
+    history.add(screenshot(u"ScreenShot-1", day(1)));
+    history.add(screenshot(u"ScreenShot-2", day(3)));
+    ASSERT_TRUE(history.save());
+    // Written by a version that kept no folders.
+    std::vector<uint8_t> old = readBytes(historyFile());
+    old.resize(std::string(old.begin(), old.end()).rfind("FLDR"));
+    ASSERT_TRUE(os::writeFile(historyFile(), old.data(), old.size()));
+
+    // The next start: the output folder's drive is away and the desktop stands
+    // in, holding an unrelated month-old file of the same name.
+    const WideString desktop = joinPath(temp_.path(), u"desktop");
+    ASSERT_TRUE(os::createFolder(desktop));
+    HistoryEntry shot = screenshot(u"ScreenShot-3", day(9));
+    ASSERT_TRUE(os::moveFile(shot.location.path(), joinPath(desktop, u"ScreenShot-3.png")));
+    shot.location.folder = desktop;
+    const WideString away = folder + u"-away";
+    ASSERT_TRUE(os::moveFile(folder, away));
+    const WideString unrelated = joinPath(desktop, u"ScreenShot-1.png");
+    ASSERT_TRUE(os::writeFile(unrelated, "mine", 4));
+    ASSERT_TRUE(os::setLastWriteTime(unrelated, DateTime{2026, 1, 0, 5, 9, 0, 0, 0}));
+    SettingsValues& values = host.settings.values;
+    values.unavailableOutputFolder = folder;
+    values.outputFolder = desktop;
+    ScreenshotHistory second;
+    second.setHost(&host);
+    second.setFilePath(historyFile());
+    EXPECT_EQ(second.load(), 0u);
+    second.prune(false);
+    second.add(shot);
+    ASSERT_TRUE(second.save());
+    second.prune(true);
+    EXPECT_TRUE(host.recycled.empty() && host.deleted.empty());
+    DateTime written;
+    ASSERT_TRUE(os::lastWriteTime(unrelated, written));
+    EXPECT_EQ(written.month, 1);
+
+    // The start after: the drive is back, while the setting now names the desktop.
+    ASSERT_TRUE(os::moveFile(away, folder));
+    values.unavailableOutputFolder.clear();
+    ScreenshotHistory third;
+    third.setHost(&host);
+    third.setFilePath(historyFile());
+    EXPECT_EQ(third.load(), 3u);
+    std::vector<WideString> paths;
+    for (const HistoryEntry& entry : third.entries()) {
+        paths.push_back(entry.location.path());
+    }
+    EXPECT_EQ(paths, (std::vector<WideString>{pathOf(u"ScreenShot-1"), pathOf(u"ScreenShot-2"),
+                                              joinPath(desktop, u"ScreenShot-3.png")}));
+    EXPECT_EQ(third.entries().front().time, day(1));
+}
+
+TEST_F(HistoryTest, RemovingOneEntryAndMovingTheRestToAnotherFolder) {
+    host.settings.values.historyDeleteToRecycleBin = false;
+    history.add(screenshot(u"a", day(1)));
+    const HistoryEntry& b = history.add(screenshot(u"b", day(2)));
+    history.add(screenshot(u"c", day(3)));
+    history.remove(b);
+    EXPECT_EQ(namesOf(history), (std::vector<WideString>{u"a", u"c"}));
+    EXPECT_EQ(host.deleted, std::vector<WideString>{pathOf(u"b")});
+    EXPECT_FALSE(os::fileExists(pathOf(u"b")));
+    EXPECT_TRUE(os::fileExists(pathOf(u"a")));
+
+    // "c" is taken in the new folder by a file that is not the history's.
+    const WideString moved = joinPath(temp_.path(), u"moved");
+    ASSERT_TRUE(os::createFolder(moved));
+    ASSERT_TRUE(os::writeFile(joinPath(moved, u"c.png"), "other", 5));
+    EXPECT_EQ(history.moveFilesTo(moved), 1u);
+    EXPECT_EQ(host.settings.values.outputFolder, moved);
+    EXPECT_EQ(history.entries().front().location.path(), joinPath(moved, u"a.png"));
+    EXPECT_TRUE(os::fileExists(joinPath(moved, u"a.png")));
+    EXPECT_EQ(history.entries().back().location.path(), pathOf(u"c"));
+    EXPECT_EQ(readBytes(joinPath(moved, u"c.png")),
+              (std::vector<uint8_t>{'o', 't', 'h', 'e', 'r'}));
+    // Each stays tied to its own file at the next start.
+    ASSERT_TRUE(history.save());
+    ScreenshotHistory again;
+    again.setHost(&host);
+    again.setFilePath(historyFile());
+    ASSERT_EQ(again.load(), 2u);
+    EXPECT_EQ(again.entries().back().location.path(), pathOf(u"c"));
 }
 
 TEST(HistoryThumbnail, FitsTheSquareKeepingTheAspect) {

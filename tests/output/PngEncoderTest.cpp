@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,37 @@ TEST(PngEncoderTest, Checksums) {
     EXPECT_EQ(adler32Of(word, 9), 0x11E60398u);
     std::vector<uint8_t> zeros(100000);
     EXPECT_EQ(adler32Of(zeros.data(), zeros.size()), (100000u % 65521u) << 16 | 1u);
+}
+
+std::vector<uint8_t> compressed(const std::vector<uint8_t>& input, size_t firstPiece) {
+    std::vector<uint8_t> out;
+    DeflateStream deflate(out);
+    for (size_t at = 0, piece = firstPiece; at < input.size(); piece = piece * 7 % 40000 + 1) {
+        const size_t size = std::min(piece, input.size() - at);
+        deflate.write(input.data() + at, size);
+        at += size;
+    }
+    deflate.finish();
+    return out;
+}
+
+// However the input is cut into pieces, the stream is the same: what a match
+// reaches back to stays available across the pieces.
+TEST(PngEncoderTest, DeflateStreamDoesNotDependOnThePieces) {
+    std::vector<uint8_t> input(600000);
+    uint32_t state = 3;
+    for (size_t i = 0; i < input.size(); ++i) {
+        state = state * 1103515245u + 12345u;
+        // Noise with copies of earlier stretches at every distance up to 32 KB.
+        const size_t back = (i / 4096) % 32768 + 1;
+        input[i] =
+            i % 8192 < 4096 || i < back ? static_cast<uint8_t>(state >> 24) : input[i - back];
+    }
+    const std::vector<uint8_t> whole = compressed(input, input.size());
+    EXPECT_LT(whole.size(), input.size() * 3 / 4);
+    for (size_t first : {1u, 258u, 65536u}) {
+        EXPECT_EQ(compressed(input, first), whole) << first;
+    }
 }
 
 uint32_t bigEndian(const uint8_t* p) {

@@ -30,5 +30,29 @@ TEST(WideStringTest, SharedOperations) {
     EXPECT_EQ(toWidePadded(-123, 2), u"-123");
 }
 
+TEST(WideStringTest, SaturatedIntegersKeepToAnyRange) {
+    struct Case {
+        const char16_t* text;
+        int64_t low, high, expected;
+    };
+    const Case cases[] = {
+        {u"9", 0, 5, 5}, // a bound within one digit of zero
+        {u"-9", -5, 0, -5},
+        {u"", 3, 7, 3}, // no digits: 0, limited like any other value
+        {u"abc", -5, -1, -1},
+        {u" \u3000+12x", 0, 100, 12},
+        {u"-0", -1, 1, 0},
+        {u"99999999999", INT32_MIN, INT32_MAX, INT32_MAX},
+        {u"-9223372036854775808", INT64_MIN, INT64_MAX, INT64_MIN},
+        {u"99999999999999999999", INT64_MIN, INT64_MAX, INT64_MAX},
+        {u"-99999999999999999999", INT64_MIN, 0, INT64_MIN},
+        {u"-99999999999999999999", -3, 4, -3},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(parseSaturatedInteger(c.text, c.low, c.high), c.expected)
+            << toUtf8(c.text) << " in " << c.low << ".." << c.high;
+    }
+}
+
 } // namespace
 } // namespace fw

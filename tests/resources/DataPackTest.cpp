@@ -1,4 +1,5 @@
 #include "resources/DataPack.h"
+#include "platform/ByteOrder.h"
 #include "platform/Files.h"
 
 #include "support/TempFolder.h"
@@ -33,24 +34,17 @@ public:
     Bytes bytes(char second = 'A') const {
         Bytes out{'F', static_cast<uint8_t>(second), 0xAB, 0xCD};
         for (int32_t v : {7, 9, groups_, 0}) {
-            for (int i = 0; i < 4; ++i) {
-                out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
-            }
+            appendLittle32(out, static_cast<uint32_t>(v));
         }
         out.insert(out.end(), body_.begin(), body_.end());
         return out;
     }
 
 private:
-    void appendInt(int32_t v) {
-        for (int i = 0; i < 4; ++i) {
-            body_.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
-        }
-    }
+    void appendInt(int32_t v) { appendLittle32(body_, static_cast<uint32_t>(v)); }
     void appendName(const std::u16string& name) {
         for (char16_t c : name) {
-            body_.push_back(static_cast<uint8_t>(c & 0xFF));
-            body_.push_back(static_cast<uint8_t>(c >> 8));
+            appendLittle16(body_, c);
         }
     }
     int32_t groups_ = 0;

@@ -3,6 +3,7 @@
 // decoder: an entry whose bytes read "WxH" decodes to an opaque image of that
 // size, anything else fails.
 #include "capture/Image.h"
+#include "platform/ByteOrder.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -50,15 +51,10 @@ public:
     }
 
 private:
-    static void appendInt(Bytes& out, int32_t v) {
-        for (int i = 0; i < 4; ++i) {
-            out.push_back(static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i)));
-        }
-    }
+    static void appendInt(Bytes& out, int32_t v) { appendLittle32(out, static_cast<uint32_t>(v)); }
     static void appendName(Bytes& out, const std::u16string& name) {
         for (char16_t c : name) {
-            out.push_back(static_cast<uint8_t>(c & 0xFF));
-            out.push_back(static_cast<uint8_t>(c >> 8));
+            appendLittle16(out, c);
         }
     }
     std::vector<std::pair<std::u16string, std::vector<std::pair<std::u16string, std::string>>>>

@@ -114,6 +114,16 @@ TEST_F(SettingsModelTest, StatisticsRules) {
     EXPECT_EQ(loadWith(keys::kNumRuns, u"-1").statistics.numRuns, 0);
     EXPECT_EQ(loadWith(keys::kTotalScreenshots, u"-1").statistics.totalScreenshots, 0);
     EXPECT_EQ(loadWith(keys::kOutTotalScreenshots, u"-9").statistics.outTotalScreenshots, 0);
+    // Counters stored beyond 32 bits saturate, and so does counting on from there.
+    StatisticsValues full = loadWith(keys::kTotalScreenshots, u"99999999999").statistics;
+    EXPECT_EQ(full.totalScreenshots, INT32_MAX);
+    full.outTotalScreenshots = INT32_MAX;
+    full.numRuns = INT32_MAX;
+    full.countScreenshot();
+    full.countRun();
+    EXPECT_EQ(full.totalScreenshots, INT32_MAX);
+    EXPECT_EQ(full.outTotalScreenshots, INT32_MAX);
+    EXPECT_EQ(full.numRuns, INT32_MAX);
     // The installer's consent turns sending on once; later starts keep the user's choice.
     consent = true;
     EXPECT_TRUE(loadWith(keys::kNumRuns, u"0").statistics.isSendEnable);
@@ -132,6 +142,7 @@ TEST_F(SettingsModelTest, PathsFallBackAndRepairsAreSavedBack) {
     EXPECT_EQ(loadWith(keys::kOutputFolder, u"D:\\Shots").values.outputFolder, u"D:\\Shots");
     SettingsModel model = loadWith(keys::kOutputFolder, u"D:\\Deleted");
     EXPECT_EQ(model.values.outputFolder, u"C:\\Desk");
+    EXPECT_EQ(model.values.unavailableOutputFolder, u"D:\\Deleted");
     EXPECT_EQ(loadWith(keys::kOutputFileNamePattern, u"").values.outputFileNamePattern,
               u"ScreenShot-[COUNTER]");
 

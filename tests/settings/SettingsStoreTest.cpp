@@ -168,16 +168,21 @@ TEST_F(SettingsStoreTest, InterruptedOrFailedWriteKeepsTheOldFile) {
     XmlDocument document;
     store.buildDocument(document);
     Bytes pending = document.toBytes();
-    ASSERT_TRUE(os::writeFile(os::atomicTempPath(configPath()), pending.data(), pending.size()));
+    const WideString leftOver = configPath() + u".0123abcd.tmp";
+    ASSERT_TRUE(os::writeFile(leftOver, pending.data(), pending.size()));
     EXPECT_EQ(readAll(configPath()), kDefaultFile);
     SettingsStore reread(u"config.dat", u"Framewing", temp.path());
     EXPECT_FALSE(start(reread));
-    // A temporary name that cannot be written makes the save fail, visibly.
-    os::deleteFile(os::atomicTempPath(configPath()));
-    ASSERT_TRUE(os::createFolder(os::atomicTempPath(configPath())));
+    EXPECT_EQ(readAll(leftOver), std::string(pending.begin(), pending.end()));
+    // A file that cannot be replaced makes the save fail, visibly, and leaves
+    // no temporary file behind.
+    const std::string nativeConfig = toUtf8(replaceAll(configPath(), u"\\", u"/"));
+    std::filesystem::remove(nativeConfig);
+    ASSERT_TRUE(os::createFolder(configPath()));
     EXPECT_FALSE(store.save());
-    EXPECT_EQ(readAll(configPath()), kDefaultFile);
-    std::filesystem::remove(toUtf8(replaceAll(os::atomicTempPath(configPath()), u"\\", u"/")));
+    EXPECT_EQ(os::listFiles(parentFolder(configPath())),
+              std::vector<WideString>{fileNameOf(leftOver)});
+    std::filesystem::remove(nativeConfig);
     EXPECT_TRUE(store.save());
     EXPECT_EQ(readAll(configPath()), std::string(pending.begin(), pending.end()));
 }

@@ -1,4 +1,5 @@
 #include "stats/HttpClient.h"
+#include "platform/Time.h"
 #include "stats/ClientSocket.h"
 #include "stats/LoopbackServer.h"
 
@@ -166,6 +167,34 @@ TEST(HttpClientTest, UnresolvableHostFailsInTheResolver) {
     preparePost(client, 80);
     client.request().setHost(host);
     expectFailure(client, HttpError::SocketDetectHost);
+}
+
+TEST(HttpClientTest, UnansweredConnectionEndsAtTheSendTimeout) {
+    ASSERT_TRUE(os::startSockets());
+    uint16_t port = 0;
+    const os::SocketHandle listener = os::listenLoopback(port, 0);
+    ASSERT_NE(listener, os::kInvalidSocket);
+    // Nothing is accepted: once the queue of waiting connections is full, the
+    // system leaves further ones unanswered.
+    uint32_t loopback = 0;
+    ASSERT_TRUE(os::resolveIpv4("127.0.0.1", loopback));
+    std::vector<os::SocketHandle> queued;
+    for (int i = 0; i < 4; ++i) {
+        queued.push_back(os::createTcpSocket());
+        os::connectSocket(queued.back(), loopback, port, 200);
+    }
+    ClientSocket socket(0, 1, u"127.0.0.1", port);
+    const uint32_t started = os::tickCount();
+    EXPECT_FALSE(socket.connect());
+    EXPECT_EQ(socket.error(), static_cast<uint32_t>(SocketError::ConnectFailed));
+    EXPECT_TRUE(os::isSocketTimeout(static_cast<int32_t>(socket.systemError())));
+    // Not a bound on speed: the system's own limit would be minutes.
+    EXPECT_LT(os::tickCount() - started, 20000u);
+    for (os::SocketHandle waiting : queued) {
+        os::closeSocket(waiting);
+    }
+    os::closeSocket(listener);
+    os::cleanupSockets();
 }
 
 TEST(HttpClientTest, SocketRefusesMisuse) {

@@ -22,7 +22,7 @@ LoopbackServer::~LoopbackServer() {
         os::SocketHandle wake = os::createTcpSocket();
         uint32_t loopback = 0;
         os::resolveIpv4("127.0.0.1", loopback);
-        os::connectSocket(wake, loopback, port_);
+        os::connectSocket(wake, loopback, port_, 5000);
         os::closeSocket(wake);
         thread_.wait();
         os::closeSocket(listener_);

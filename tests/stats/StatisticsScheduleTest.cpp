@@ -18,6 +18,9 @@ public:
     uint32_t idle = 60000;
     int64_t secondsSince1970() const override { return now; }
     uint32_t idleMilliseconds() const override { return idle; }
+    // Every look at the clock finds half a second gone.
+    uint32_t tickCount() const override { return ticks += 500; }
+    mutable uint32_t ticks = 0;
 };
 
 // Records what would have been sent; the test finishes each send by hand.
@@ -194,13 +197,25 @@ TEST(StatisticsScheduleTest, SenderThatCannotStartKeepsTheScheduleAlive) {
     EXPECT_TRUE(f.sender->items.empty());
 }
 
-TEST(StatisticsScheduleTest, ExitWaitsForARunningSender) {
+TEST(StatisticsScheduleTest, ExitWaitsForARunningSenderAFewSecondsAtMost) {
     auto f = std::make_unique<Fixture>(0, 2);
     f->tick();
     std::shared_ptr<int> polls = f->sender->stillRunningPolls;
     *polls = 3;
     f.reset();
     EXPECT_EQ(*polls, 0);
+
+    // A send that does not end (a silent server) is left running after the
+    // wait; it will not call back into the schedule that is gone.
+    auto hung = std::make_unique<Fixture>(0, 2);
+    hung->tick();
+    FakeSender* sender = hung->sender;
+    polls = sender->stillRunningPolls;
+    *polls = 2000;
+    hung.reset();
+    EXPECT_GT(*polls, 2000 - 10);
+    EXPECT_TRUE(sender->running);
+    EXPECT_FALSE(sender->finished);
 }
 
 } // namespace
