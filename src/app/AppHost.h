@@ -28,7 +28,7 @@ public:
     static constexpr uint32_t kPostedEventMessage = EventLoop::kPostedEventMessage;
     static constexpr uint32_t kModalEndMessage = EventLoop::kModalEndMessage;
     // Sent by a second start to the running instance's instance window.
-    static constexpr uint32_t kSecondStartMessage = fw::kSecondStartMessage;
+    static constexpr uint32_t kSecondStartMessage = 0xD000;
 
     explicit AppHost(const ProductStrings& strings);
     AppHost(const AppHost&) = delete;
