@@ -8,6 +8,8 @@ namespace fw::os {
 
 // True when the value exists, whatever its type and size (an empty value counts).
 bool hasUserRegistryValue(WideStringView keyPath, WideStringView valueName);
+// A string value (REG_SZ or REG_EXPAND_SZ, unexpanded); false for another type.
+bool readUserRegistryString(WideStringView keyPath, WideStringView valueName, WideString& value);
 bool writeUserRegistryString(WideStringView keyPath, WideStringView valueName,
                              WideStringView value);
 bool deleteUserRegistryValue(WideStringView keyPath, WideStringView valueName);

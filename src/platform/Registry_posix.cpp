@@ -5,6 +5,9 @@ namespace fw::os {
 bool hasUserRegistryValue(WideStringView, WideStringView) {
     return false;
 }
+bool readUserRegistryString(WideStringView, WideStringView, WideString&) {
+    return false;
+}
 bool writeUserRegistryString(WideStringView, WideStringView, WideStringView) {
     return false;
 }

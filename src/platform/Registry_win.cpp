@@ -21,6 +21,31 @@ bool hasUserRegistryValue(WideStringView keyPath, WideStringView valueName) {
                                      nullptr, &size) == ERROR_SUCCESS;
 }
 
+bool readUserRegistryString(WideStringView keyPath, WideStringView valueName, WideString& value) {
+    RegistryKey key = openUserKey(keyPath, KEY_READ, false);
+    DWORD type = 0;
+    DWORD size = 0;
+    WideString name(valueName);
+    if (!key ||
+        ::RegQueryValueExW(key.get(), wide(name), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+        return false;
+    }
+    WideString data(size / 2 + 1, u'\0');
+    DWORD got = size;
+    if (::RegQueryValueExW(key.get(), wide(name), nullptr, &type,
+                           reinterpret_cast<BYTE*>(data.data()), &got) != ERROR_SUCCESS) {
+        return false;
+    }
+    data.resize(got / 2 > data.size() ? data.size() : got / 2);
+    while (!data.empty() && data.back() == u'\0') {
+        data.pop_back();
+    }
+    value = data;
+    return true;
+}
+
 bool writeUserRegistryString(WideStringView keyPath, WideStringView valueName,
                              WideStringView value) {
     RegistryKey key = openUserKey(keyPath, KEY_WRITE, true);
