@@ -73,7 +73,7 @@ public:
 
 // The application around the window: settings in a folder of the test's
 // own, the history without files, captures and the exit counted.
-class TestApplication : public MainWindowHost, public HistoryHost {
+class TestApplication : public MainWindowHost, public ModelHistoryHost {
 public:
     TestApplication() : folder_("mainwindow"), store_(u"config.dat", u"fw", folder_.path()) {
         applyDefaults(store_, standardDefaults());
