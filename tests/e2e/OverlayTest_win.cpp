@@ -133,7 +133,7 @@ protected:
         all.emplace_back(keys::kMode, SettingValue::int32(mode));
         writeSettings(all);
         ASSERT_TRUE(program.start(joinPath(distFolder(), u"Framewing.exe")));
-        main = program.waitForWindow(kMainWindowClass, 10000);
+        main = program.waitForMainWindow(10000);
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(pumpUntil(5000, [&] { return ::IsWindowVisible(main) != 0; }));
         pumpMessages(300);

@@ -99,7 +99,7 @@ protected:
         all.insert(all.end(), more.begin(), more.end());
         writeAll(all);
         ASSERT_TRUE(program.start(joinPath(distFolder(), u"Framewing.exe")));
-        main = program.waitForWindow(kMainWindowClass, 10000);
+        main = program.waitForMainWindow(10000);
         ASSERT_NE(main, nullptr);
         ASSERT_TRUE(waitUntil(5000, [&] { return ::IsWindowVisible(main) != 0; }));
         pumpMessages(300);
