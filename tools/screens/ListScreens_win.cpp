@@ -1,6 +1,7 @@
 // Lists and scroll bars: the screenshot list in icon mode as the main window
 // styles it, a list in list mode, an empty list and a scroll area.
 #include "Screens.h"
+#include "support/WidgetGallery.h"
 
 #include "resources/PackImages.h"
 #include "ui/UILabel.h"
@@ -12,31 +13,6 @@
 namespace fw::screens {
 
 namespace {
-
-// A made-up screenshot: a desktop colour with a window on it.
-Image fakeShot(int32_t seed, int32_t width, int32_t height) {
-    static const uint32_t desktops[] = {0x2E5C8A, 0x3A6B35, 0x6B3A5C, 0x8A6A2E, 0x444A55};
-    const uint32_t desktop = desktops[seed % 5];
-    Image image(true, width, height);
-    const Rect frame{width / 6 + seed % 3 * 6, height / 5, width * 3 / 5, height * 3 / 5};
-    for (int32_t y = 0; y < height; ++y) {
-        for (int32_t x = 0; x < width; ++x) {
-            uint32_t colour = desktop;
-            if (frame.contains(x, y)) {
-                colour = y < frame.y + height / 12 ? 0x3DA5F4 : 0xF0F0F0;
-                if (y > frame.y + height / 6 && (y / 5) % 3 == 0 && x < frame.right() - 8) {
-                    colour = 0xB0B0B0;
-                }
-            }
-            uint8_t* p = image.pixel(x, y);
-            p[0] = uint8_t(colour);
-            p[1] = uint8_t(colour >> 8);
-            p[2] = uint8_t(colour >> 16);
-            p[3] = 255;
-        }
-    }
-    return image;
-}
 
 std::unique_ptr<UIWindow> windowOf(Size logical) {
     auto window = std::make_unique<UIWindow>();
@@ -81,7 +57,7 @@ std::unique_ptr<UIWindow> iconList() {
     for (int32_t i = 0; i < 23; ++i) {
         const int32_t height = i % 4 == 3 ? 180 : 101 + i % 3 * 10;
         list->addItem(u"ScreenShot-" + toWidePadded(23 - i, 2) + (i == 1 ? u" (long name)" : u""),
-                      captions[std::min(i / 3, 3)], fakeShot(i, 180, height));
+                      captions[std::min(i / 3, 3)], galleryThumbnail(i, 180, height));
     }
     list->setSelectedIndex(1);
     list->setFocus();
@@ -97,7 +73,8 @@ std::unique_ptr<UIWindow> rowList() {
                          {u"gridColor", u"66,66,66"}});
     const char16_t* modes[] = {u"Region", u"Full screen", u"Window", u"Timer"};
     for (int32_t i = 0; i < 14; ++i) {
-        list->addItem(u"ScreenShot-" + toWidePadded(14 - i, 2), modes[i % 4], fakeShot(i, 48, 30));
+        list->addItem(u"ScreenShot-" + toWidePadded(14 - i, 2), modes[i % 4],
+                      galleryThumbnail(i, 48, 30));
     }
     list->setSelectedIndex(2);
     list->setFocus();

@@ -1,6 +1,7 @@
 // The main window with an empty history and with a dozen screenshots, the
 // list's context menu, the notification icon's menu and the About window.
 #include "Screens.h"
+#include "support/WidgetGallery.h"
 
 #include "i18n/Translation.h"
 #include "output/CaptureTime.h"
@@ -22,28 +23,6 @@ namespace fw::screens {
 namespace {
 
 const CaptureTime kToday{2026, 2, 1, 14, 5, 9};
-
-// A made-up screenshot: a desktop colour with a window on it.
-Image fakeShot(int32_t seed, int32_t width, int32_t height) {
-    static const uint32_t desktops[] = {0x2E5C8A, 0x3A6B35, 0x6B3A5C, 0x8A6A2E, 0x444A55};
-    const uint32_t desktop = desktops[seed % 5];
-    Image image(true, width, height);
-    const Rect frame{width / 6 + seed % 3 * 6, height / 5, width * 3 / 5, height * 3 / 5};
-    for (int32_t y = 0; y < height; ++y) {
-        for (int32_t x = 0; x < width; ++x) {
-            uint32_t colour = desktop;
-            if (frame.contains(x, y)) {
-                colour = y < frame.y + height / 12 ? 0x3DA5F4 : 0xF0F0F0;
-            }
-            uint8_t* p = image.pixel(x, y);
-            p[0] = uint8_t(colour);
-            p[1] = uint8_t(colour >> 8);
-            p[2] = uint8_t(colour >> 16);
-            p[3] = 255;
-        }
-    }
-    return image;
-}
 
 // The window as the controller leaves it for a history of `count` screenshots.
 std::unique_ptr<UIWindow> mainWindow(int32_t count) {
@@ -74,7 +53,7 @@ std::unique_ptr<UIWindow> mainWindow(int32_t count) {
         }
         entry.rect = Rect{0, 0, 1920, 1080};
         entry.mode = 1 + i % 4;
-        entry.thumbnail = fakeShot(i, 180, i % 4 == 3 ? 180 : 101);
+        entry.thumbnail = galleryThumbnail(i, 180, i % 4 == 3 ? 180 : 101);
         list.add(entries.emplace_back(std::move(entry)), true, kToday);
     }
     return window;
