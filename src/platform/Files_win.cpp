@@ -1,5 +1,6 @@
 #include "platform/Files.h"
 #include "platform/Handles_win.h"
+#include "platform/Time.h"
 #include "platform/Win32.h"
 
 namespace fw::os {
@@ -124,7 +125,24 @@ bool createNewFile(WideStringView path) {
 }
 
 bool replaceFile(WideStringView source, WideStringView target) {
-    return ::MoveFileExW(wide(WideString(source)), wide(WideString(target)),
+    const WideString from(source);
+    const WideString to(target);
+    // A virus scanner, an indexer or another program reading the target holds
+    // it for moments; a few short retries keep such a moment from losing a save.
+    constexpr uint32_t kRetryDelaysMs[] = {10, 20, 40, 80, 160};
+    for (uint32_t delay : kRetryDelaysMs) {
+        if (::MoveFileExW(wide(from), wide(to),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED &&
+            error != ERROR_LOCK_VIOLATION) {
+            return false;
+        }
+        sleepMs(delay);
+    }
+    return ::MoveFileExW(wide(from), wide(to),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

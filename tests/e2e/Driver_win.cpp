@@ -64,6 +64,15 @@ void writeSettings(const std::vector<std::pair<WideStringView, SettingValue>>& c
     store.save();
 }
 
+SettingValue readSetting(WideStringView key) {
+    const WideString copyBase = makeScratchFolder(u"settings-copy");
+    const WideString copyFolder = joinPath(copyBase, u"Framewing");
+    os::createFolder(copyFolder);
+    os::copyFile(joinPath(settingsFolder(), u"config.dat"), joinPath(copyFolder, u"config.dat"));
+    SettingsStore copy(u"config.dat", u"Framewing", copyBase);
+    return copy.get(key, SettingValue());
+}
+
 Program::~Program() {
     if (isRunning()) {
         ::TerminateProcess(process_.get(), 99);

@@ -28,6 +28,10 @@ void forgetSettings();
 void writeSettings(std::initializer_list<std::pair<WideStringView, SettingValue>> changes);
 void writeSettings(const std::vector<std::pair<WideStringView, SettingValue>>& changes);
 
+// One stored setting, read from a copy: the store writes back on closing, and
+// that must never race with the running program's own save.
+SettingValue readSetting(WideStringView key);
+
 // The desktop folder (the default output folder) and the screenshots in it.
 WideString desktopFolder();
 void removeScreenshots();

@@ -3,7 +3,6 @@
 #include "e2e/Driver_win.h"
 #include "platform/Files.h"
 #include "settings/SettingKeys.h"
-#include "settings/SettingsStore.h"
 
 #include <gtest/gtest.h>
 
@@ -89,10 +88,7 @@ TEST_F(MainWindowTest, AMaximizedStartIsForgottenOnDiskAtOnce) {
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(::IsZoomed(main));
     // Written while it runs: a crash now does not start every later run maximized.
-    EXPECT_TRUE(waitUntil(3000, [] {
-        SettingsStore saved(u"config.dat", u"Framewing");
-        return !saved.get(keys::kWindowMainMaximized, SettingValue()).toBool();
-    }));
+    EXPECT_TRUE(waitUntil(3000, [] { return !readSetting(keys::kWindowMainMaximized).toBool(); }));
 }
 
 TEST_F(MainWindowTest, APrintScreenKeyHeldByAnotherProgramIsToldOnceNotAtEveryStart) {
