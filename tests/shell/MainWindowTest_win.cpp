@@ -1,6 +1,7 @@
 // The main window and its controller on a real window, with the settings,
 // the history and the system replaced: what the controls do and show.
 #include "i18n/Translation.h"
+#include "platform/GdiObjects.h"
 #include "platform/Win32.h"
 #include "resources/DataPack.h"
 #include "resources/StyleResources.h"
@@ -15,6 +16,7 @@
 #include "shell/UIModes.h"
 #include "support/TempFolder.h"
 #include "ui/EventLoop.h"
+#include "ui/TextLayout.h"
 #include "ui/UIButton.h"
 #include "ui/UILabel.h"
 #include "ui/UIList.h"
@@ -127,7 +129,8 @@ protected:
         ASSERT_TRUE(loadStyleResources(u"default", distFolder(), decodePng));
         dataPacks().mount(u"data", distFolder());
     }
-    MainWindowTest() {
+    MainWindowTest() { openWindow(); }
+    void openWindow() {
         MainWindowSystem system;
         auto actions = std::make_unique<RecordingActions>();
         actions_ = actions.get();
@@ -138,6 +141,10 @@ protected:
         app_.view = controller_.get();
         controller_->show(false);
         window().setGeometry(Rect{0, 0, 700, 560});
+    }
+    void closeWindow() {
+        app_.view = nullptr;
+        controller_.reset();
     }
     ~MainWindowTest() override {
         app_.model().history.removeAll();
@@ -379,6 +386,28 @@ TEST_F(MainWindowTest, IconToggleCloseAndMinimizeFollowTheSettingsOfTheMoment) {
     settings.set(keys::kMinimizeToNotificationArea, SettingValue::boolean(true));
     controller_->onMinimized();
     EXPECT_FALSE(controller_->isVisible());
+}
+
+TEST_F(MainWindowTest, OpeningAndClosingTheWindowWithScreenshotsLeaksNothing) {
+    for (int i = 0; i < 3; ++i) {
+        app_.capture(u"ScreenShot-" + toWide(i), kToday);
+    }
+    auto cycle = [&] {
+        closeWindow();
+        openWindow();
+        window().render();
+        click(controls().zoomBig);
+    };
+    for (int i = 0; i < 3; ++i) {
+        cycle();
+    }
+    const int32_t gdiObjects = os::gdiObjectCount();
+    const int32_t fonts = platformFontCount();
+    for (int i = 0; i < 12; ++i) {
+        cycle();
+    }
+    EXPECT_EQ(os::gdiObjectCount(), gdiObjects);
+    EXPECT_EQ(platformFontCount(), fonts);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "SyntheticInput_win.h"
 
+#include "platform/GdiObjects.h"
 #include "resources/DataPack.h"
 #include "resources/StyleResources.h"
 #include "ui/TextLayout.h"
@@ -10,6 +11,7 @@
 #include "ui/UIToolTip.h"
 #include "ui/UIWindow.h"
 
+#include "platform/GdiObjects.h"
 #include "platform/Handles_win.h"
 #include "platform/Time.h"
 
@@ -301,11 +303,13 @@ TEST_F(ToolkitWindowTest, OpeningAndClosingWindowsLeaksNothing) {
     for (int i = 0; i < 20; ++i) {
         cycle();
     }
+    const int32_t gdiObjects = os::gdiObjectCount();
     const int32_t fonts = platformFontCount();
     const uint64_t memory = privateBytes();
     for (int i = 0; i < 200; ++i) {
         cycle();
     }
+    EXPECT_EQ(os::gdiObjectCount(), gdiObjects);
     EXPECT_EQ(platformFontCount(), fonts);
     EXPECT_LT(privateBytes(), memory + 4u * 1024 * 1024) << "grew by " << privateBytes() - memory;
 }
