@@ -86,7 +86,7 @@ const Image& UIButton::currentIcon() const {
     if (!isEnabled() && !disabledIcon_.isEmpty()) {
         return disabledIcon_.at(dpi());
     }
-    if ((isHovered() || down_) && !hoveredIcon_.isEmpty()) {
+    if ((isHovered() || press_.down()) && !hoveredIcon_.isEmpty()) {
         return hoveredIcon_.at(dpi());
     }
     return icon_.at(dpi());
@@ -113,10 +113,10 @@ int32_t UIButton::skinFrame() const {
     if (!isEnabled()) {
         return FrameDisabled;
     }
-    if ((down_ && (isHovered() || keyDown_)) || checked_) {
+    if ((press_.down() && (isHovered() || press_.byKey())) || checked_) {
         return FramePressed;
     }
-    return isHovered() || down_ ? FrameHovered : FrameNormal;
+    return isHovered() || press_.down() ? FrameHovered : FrameNormal;
 }
 
 void UIButton::paint(UIPainter& painter) {
@@ -131,7 +131,7 @@ void UIButton::paint(UIPainter& painter) {
         }
     }
     Rect content = shrink(area, px(padding_));
-    if (frame == FramePressed && down_) {
+    if (frame == FramePressed && press_.down()) {
         content.x += px(downOffset_.x);
         content.y += px(downOffset_.y);
     }
@@ -191,17 +191,15 @@ bool UIButton::onMousePress(const MouseEvent& event) {
     if (event.button != MouseLeft) {
         return false;
     }
-    down_ = true;
-    keyDown_ = false;
+    press_.pressMouse();
     update();
     return true;
 }
 
 bool UIButton::onMouseRelease(const MouseEvent& event) {
-    if (event.button != MouseLeft || !down_ || keyDown_) {
+    if (event.button != MouseLeft || !press_.releaseMouse()) {
         return false;
     }
-    down_ = false;
     update();
     if (rect().contains(event.position.x, event.position.y)) {
         click();
@@ -210,17 +208,16 @@ bool UIButton::onMouseRelease(const MouseEvent& event) {
 }
 
 bool UIButton::onMouseMove(const MouseEvent&) {
-    if (down_) {
+    if (press_.down()) {
         update();
     }
-    return down_;
+    return press_.down();
 }
 
 bool UIButton::onKeyPress(const KeyEvent& event) {
     if (event.key == KeySpace && event.modifiers == 0) {
         if (!event.autoRepeat) {
-            down_ = true;
-            keyDown_ = true;
+            press_.pressKey();
             update();
         }
         return true;
@@ -233,28 +230,22 @@ bool UIButton::onKeyPress(const KeyEvent& event) {
 }
 
 bool UIButton::onKeyRelease(const KeyEvent& event) {
-    if (event.key != KeySpace || !keyDown_) {
+    if (event.key != KeySpace || !press_.releaseKey()) {
         return false;
     }
-    down_ = false;
-    keyDown_ = false;
     update();
     click();
     return true;
 }
 
 void UIButton::onCaptureLost() {
-    if (down_ && !keyDown_) {
-        down_ = false;
+    if (press_.loseCapture()) {
         update();
     }
 }
 
 void UIButton::onFocusOut() {
-    if (keyDown_) {
-        down_ = false;
-        keyDown_ = false;
-    }
+    press_.loseFocus();
     UIWidget::onFocusOut();
 }
 

@@ -3,6 +3,7 @@
 // (frames normal, hovered, pressed, disabled). Clicked by the left mouse
 // button released over it, by Space, or by Enter while it has focus. It can
 // be checkable (a toggle) or flat (the skin shows only under the mouse).
+#include "ui/PressState.h"
 #include "ui/ScaledArt.h"
 #include "ui/TextStyle.h"
 #include "ui/UIPainter.h"
@@ -52,7 +53,7 @@ public:
 protected:
     // Frame of the background skin for the current state.
     int32_t skinFrame() const;
-    bool isDown() const { return down_; }
+    bool isDown() const { return press_.down(); }
     const Image& currentIcon() const;
     // Paints text and picture inside `content`.
     void paintContent(UIPainter& painter, const Rect& content);
@@ -75,8 +76,7 @@ private:
     bool checkable_ = false;
     bool checked_ = false;
     bool flat_ = false;
-    bool down_ = false;
-    bool keyDown_ = false;
+    PressState press_;
 };
 
 } // namespace fw

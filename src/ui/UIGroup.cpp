@@ -141,7 +141,7 @@ int32_t UIGroup::indicatorFrame() const {
     int32_t state = StateNormal;
     if (!isEnabled()) {
         state = StateDisabled;
-    } else if (down_ && (hot_ || keyDown_)) {
+    } else if (press_.down() && (hot_ || press_.byKey())) {
         state = StatePressed;
     } else if (hot_) {
         state = StateHovered;
@@ -239,17 +239,15 @@ bool UIGroup::onMousePress(const MouseEvent& event) {
         !headerRect().contains(event.position.x, event.position.y)) {
         return false;
     }
-    down_ = true;
-    keyDown_ = false;
+    press_.pressMouse();
     update();
     return true;
 }
 
 bool UIGroup::onMouseRelease(const MouseEvent& event) {
-    if (!down_ || keyDown_ || event.button != MouseLeft) {
+    if (event.button != MouseLeft || !press_.releaseMouse()) {
         return false;
     }
-    down_ = false;
     update();
     if (headerRect().contains(event.position.x, event.position.y)) {
         toggle();
@@ -263,7 +261,7 @@ bool UIGroup::onMouseMove(const MouseEvent& event) {
         hot_ = hot;
         update();
     }
-    return down_;
+    return press_.down();
 }
 
 void UIGroup::onMouseLeave() {
@@ -278,32 +276,28 @@ bool UIGroup::onKeyPress(const KeyEvent& event) {
         return false;
     }
     if (!event.autoRepeat) {
-        down_ = keyDown_ = true;
+        press_.pressKey();
         update();
     }
     return true;
 }
 
 bool UIGroup::onKeyRelease(const KeyEvent& event) {
-    if (event.key != KeySpace || !keyDown_) {
+    if (event.key != KeySpace || !press_.releaseKey()) {
         return false;
     }
-    down_ = keyDown_ = false;
     toggle();
     return true;
 }
 
 void UIGroup::onCaptureLost() {
-    if (down_ && !keyDown_) {
-        down_ = false;
+    if (press_.loseCapture()) {
         update();
     }
 }
 
 void UIGroup::onFocusOut() {
-    if (keyDown_) {
-        down_ = keyDown_ = false;
-    }
+    press_.loseFocus();
     UIWidget::onFocusOut();
 }
 

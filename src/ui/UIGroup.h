@@ -4,6 +4,7 @@
 // ("UIGroup_Indicator", frames as a check box's); unchecking it disables the
 // contents, and checking enables them again. Checkable, the group takes the
 // focus and toggles with a click on its title or with Space.
+#include "ui/PressState.h"
 #include "ui/TextStyle.h"
 #include "ui/UIBox.h"
 #include "ui/UIPainter.h"
@@ -71,8 +72,7 @@ private:
     bool checkable_ = false;
     bool checked_ = true;
     bool hot_ = false;
-    bool down_ = false;
-    bool keyDown_ = false;
+    PressState press_;
 };
 
 } // namespace fw

@@ -156,16 +156,14 @@ bool UILink::onMousePress(const MouseEvent& event) {
     if (event.button != MouseLeft || !textRect().contains(event.position.x, event.position.y)) {
         return false;
     }
-    down_ = true;
-    keyDown_ = false;
+    press_.pressMouse();
     return true;
 }
 
 bool UILink::onMouseRelease(const MouseEvent& event) {
-    if (event.button != MouseLeft || !down_ || keyDown_) {
+    if (event.button != MouseLeft || !press_.releaseMouse()) {
         return false;
     }
-    down_ = false;
     if (textRect().contains(event.position.x, event.position.y)) {
         activate();
     }
@@ -174,7 +172,7 @@ bool UILink::onMouseRelease(const MouseEvent& event) {
 
 bool UILink::onMouseMove(const MouseEvent& event) {
     setHot(textRect().contains(event.position.x, event.position.y));
-    return down_;
+    return press_.down();
 }
 
 void UILink::onMouseLeave() {
@@ -190,37 +188,33 @@ bool UILink::onKeyPress(const KeyEvent& event) {
         return true;
     }
     if (event.key == KeySpace) {
-        down_ = keyDown_ = true;
+        press_.pressKey();
         return true;
     }
     return false;
 }
 
 bool UILink::onKeyRelease(const KeyEvent& event) {
-    if (event.key != KeySpace || !keyDown_) {
+    if (event.key != KeySpace || !press_.releaseKey()) {
         return false;
     }
-    down_ = keyDown_ = false;
     activate();
     return true;
 }
 
 void UILink::onCaptureLost() {
-    if (!keyDown_) {
-        down_ = false;
-    }
+    press_.loseCapture();
 }
 
 void UILink::onFocusOut() {
-    if (keyDown_) {
-        down_ = keyDown_ = false;
-    }
+    press_.loseFocus();
     UIWidget::onFocusOut();
 }
 
 void UILink::onStateChanged() {
     if (!isEnabled()) {
-        hot_ = down_ = keyDown_ = false;
+        hot_ = false;
+        press_.reset();
     }
     update();
 }

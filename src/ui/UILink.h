@@ -4,6 +4,7 @@
 // Enter or Space opens its web address in the user's browser, or runs
 // onClicked instead when one is set. Only the text reacts: a link stretched
 // over a wide cell does not open from the empty space beside it.
+#include "ui/PressState.h"
 #include "ui/TextStyle.h"
 #include "ui/UIPainter.h"
 #include "ui/UIWidget.h"
@@ -79,8 +80,7 @@ private:
     std::optional<Paint> hoveredShadowForeground_;
     FontSpec underlinedFont_;
     bool hot_ = false;
-    bool down_ = false;
-    bool keyDown_ = false;
+    PressState press_;
 };
 
 } // namespace fw

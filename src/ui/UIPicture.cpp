@@ -70,7 +70,7 @@ void UIPicture::setClickable(bool clickable) {
     clickable_ = clickable;
     setFocusPolicy(clickable ? FocusPolicy::Strong : FocusPolicy::None);
     setCursor(clickable ? CursorHand : CursorArrow);
-    down_ = keyDown_ = false;
+    press_.reset();
     update();
 }
 
@@ -152,13 +152,13 @@ void UIPicture::paint(UIPainter& painter) {
     if (background_.isVisible()) {
         painter.fillPaint(rect(), background_);
     }
-    if (clickable_ && isEnabled() && (isHovered() || down_)) {
-        painter.fillRoundedRect(rect(), px(4), down_ ? kPressWash : kHoverWash);
+    if (clickable_ && isEnabled() && (isHovered() || press_.down())) {
+        painter.fillRoundedRect(rect(), px(4), press_.down() ? kPressWash : kHoverWash);
     }
     if (!image_.isEmpty()) {
         const Image& picture = isEnabled() ? image_.at(dpi()) : disabledImage_.at(dpi());
         Rect at = imageRect();
-        if (down_) {
+        if (press_.down()) {
             at.y += px(1);
         }
         painter.save();
@@ -199,17 +199,15 @@ bool UIPicture::onMousePress(const MouseEvent& event) {
     if (!clickable_ || event.button != MouseLeft) {
         return false;
     }
-    down_ = true;
-    keyDown_ = false;
+    press_.pressMouse();
     update();
     return true;
 }
 
 bool UIPicture::onMouseRelease(const MouseEvent& event) {
-    if (!down_ || keyDown_ || event.button != MouseLeft) {
+    if (event.button != MouseLeft || !press_.releaseMouse()) {
         return false;
     }
-    down_ = false;
     update();
     if (rect().contains(event.position.x, event.position.y)) {
         click();
@@ -218,7 +216,7 @@ bool UIPicture::onMouseRelease(const MouseEvent& event) {
 }
 
 bool UIPicture::onMouseMove(const MouseEvent&) {
-    return down_;
+    return press_.down();
 }
 
 bool UIPicture::onKeyPress(const KeyEvent& event) {
@@ -231,7 +229,7 @@ bool UIPicture::onKeyPress(const KeyEvent& event) {
     }
     if (event.key == KeySpace) {
         if (!event.autoRepeat) {
-            down_ = keyDown_ = true;
+            press_.pressKey();
             update();
         }
         return true;
@@ -240,26 +238,22 @@ bool UIPicture::onKeyPress(const KeyEvent& event) {
 }
 
 bool UIPicture::onKeyRelease(const KeyEvent& event) {
-    if (event.key != KeySpace || !keyDown_) {
+    if (event.key != KeySpace || !press_.releaseKey()) {
         return false;
     }
-    down_ = keyDown_ = false;
     update();
     click();
     return true;
 }
 
 void UIPicture::onCaptureLost() {
-    if (down_ && !keyDown_) {
-        down_ = false;
+    if (press_.loseCapture()) {
         update();
     }
 }
 
 void UIPicture::onFocusOut() {
-    if (keyDown_) {
-        down_ = keyDown_ = false;
-    }
+    press_.loseFocus();
     UIWidget::onFocusOut();
 }
 

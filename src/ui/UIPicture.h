@@ -4,6 +4,7 @@
 // of text under it, or text alone. A clickable picture takes the mouse and the
 // keyboard like a button (the options windows check a toggle when its picture
 // is clicked) and shows the mouse over it.
+#include "ui/PressState.h"
 #include "ui/ScaledArt.h"
 #include "ui/TextStyle.h"
 #include "ui/UIPainter.h"
@@ -65,8 +66,7 @@ private:
     Point shadowOffset_;
     Paint background_;
     bool clickable_ = false;
-    bool down_ = false;
-    bool keyDown_ = false;
+    PressState press_;
 };
 
 } // namespace fw

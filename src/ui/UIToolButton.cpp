@@ -169,8 +169,7 @@ void UIToolButton::showMenu(bool fromKeyboard, const UIWidget* anchorWidget) {
         anchor.x = origin.x;
         anchor.y = origin.y;
     }
-    down_ = false;
-    keyDown_ = false;
+    press_.reset();
     menu_->dropDown(anchor, owner, this);
     if (fromKeyboard) {
         // Highlights the first item, as a menu opened from the keyboard does.
@@ -244,7 +243,7 @@ const Image& UIToolButton::currentIcon() const {
     if (!isEnabled() && !disabledIcon_.isEmpty()) {
         return disabledIcon_.at(dpi());
     }
-    if ((isHovered() || down_ || isMenuOpen()) && !hoveredIcon_.isEmpty()) {
+    if ((isHovered() || press_.down() || isMenuOpen()) && !hoveredIcon_.isEmpty()) {
         return hoveredIcon_.at(dpi());
     }
     return icon_.at(dpi());
@@ -255,7 +254,7 @@ int32_t UIToolButton::mainFrame() const {
         return checked_ ? FrameChecked : FrameNormal;
     }
     const bool overMain = isHovered() && !arrowHovered_;
-    if ((down_ && (overMain || keyDown_)) || (menuOpensFromWhole() && isMenuOpen())) {
+    if ((press_.down() && (overMain || press_.byKey())) || (menuOpensFromWhole() && isMenuOpen())) {
         return FramePressed;
     }
     if (checked_) {
@@ -271,7 +270,7 @@ int32_t UIToolButton::arrowFrame() const {
     if (isMenuOpen()) {
         return FramePressed;
     }
-    return isHovered() || down_ ? FrameHovered : FrameNormal;
+    return isHovered() || press_.down() ? FrameHovered : FrameNormal;
 }
 
 void UIToolButton::paint(UIPainter& painter) {
@@ -385,8 +384,7 @@ bool UIToolButton::onMousePress(const MouseEvent& event) {
         defer([this] { showMenu(false); });
         return true;
     }
-    down_ = true;
-    keyDown_ = false;
+    press_.pressMouse();
     update();
     return true;
 }
@@ -395,10 +393,9 @@ bool UIToolButton::onMouseRelease(const MouseEvent& event) {
     if (event.button != MouseLeft) {
         return false;
     }
-    if (!down_ || keyDown_) {
+    if (!press_.releaseMouse()) {
         return true;
     }
-    down_ = false;
     update();
     if (mainPartRect().contains(event.position.x, event.position.y)) {
         click();
@@ -408,11 +405,11 @@ bool UIToolButton::onMouseRelease(const MouseEvent& event) {
 
 bool UIToolButton::onMouseMove(const MouseEvent& event) {
     const bool overArrow = arrowPartRect().contains(event.position.x, event.position.y);
-    if (overArrow != arrowHovered_ || down_) {
+    if (overArrow != arrowHovered_ || press_.down()) {
         arrowHovered_ = overArrow;
         update();
     }
-    return down_;
+    return press_.down();
 }
 
 void UIToolButton::onMouseLeave() {
@@ -438,8 +435,7 @@ bool UIToolButton::onKeyPress(const KeyEvent& event) {
         if (menuOpensFromWhole()) {
             showMenu(true);
         } else {
-            down_ = true;
-            keyDown_ = true;
+            press_.pressKey();
             update();
         }
         return true;
@@ -456,19 +452,16 @@ bool UIToolButton::onKeyPress(const KeyEvent& event) {
 }
 
 bool UIToolButton::onKeyRelease(const KeyEvent& event) {
-    if (event.key != KeySpace || !keyDown_) {
+    if (event.key != KeySpace || !press_.releaseKey()) {
         return false;
     }
-    down_ = false;
-    keyDown_ = false;
     update();
     click();
     return true;
 }
 
 void UIToolButton::onCaptureLost() {
-    if (down_ && !keyDown_) {
-        down_ = false;
+    if (press_.loseCapture()) {
         update();
     }
 }
@@ -481,10 +474,7 @@ void UIToolButton::onFocusIn() {
 }
 
 void UIToolButton::onFocusOut() {
-    if (keyDown_) {
-        down_ = false;
-        keyDown_ = false;
-    }
+    press_.loseFocus();
     UIWidget::onFocusOut();
 }
 

@@ -6,6 +6,7 @@
 // the whole button; "UIToolButton_Arrow" (normal, disabled) marks the menu.
 // It takes focus with Tab but not on a click; Space and Enter click it, and
 // Alt+Down or F4 open its menu.
+#include "ui/PressState.h"
 #include "ui/ScaledArt.h"
 #include "ui/TextStyle.h"
 #include "ui/UIWidget.h"
@@ -112,8 +113,7 @@ private:
     ToolButtonMenuMode menuMode_ = ToolButtonMenuMode::None;
     bool checkable_ = false;
     bool checked_ = false;
-    bool down_ = false;
-    bool keyDown_ = false;
+    PressState press_;
     bool arrowHovered_ = false;
 };
 
