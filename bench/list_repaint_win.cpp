@@ -5,8 +5,8 @@
 #include "platform/Handles_win.h"
 #include "platform/Win32.h"
 #include "resources/DataPack.h"
-#include "resources/PackImages.h"
 #include "resources/StyleResources.h"
+#include "shell/ScreenshotList.h"
 #include "ui/DibSurface_win.h"
 #include "ui/UIList.h"
 #include "ui/UIScrollBar.h"
@@ -55,28 +55,6 @@ fw::Image thumbnail(int32_t seed) {
     return image;
 }
 
-void styleAsTheScreenshotList(fw::UIList& list) {
-    list.setProperties({{u"background", u"54,54,54"},
-                        {u"foreground", u"255,255,255"},
-                        {u"iconModePadding", u"10"},
-                        {u"font", u"default,,bold"},
-                        {u"detailedFont", u"default,9.5"},
-                        {u"detailedForeground", u"153,153,153"},
-                        {u"defaultItemBackground", u"transparent"},
-                        {u"alternateItemBackground", u"54,54,54"},
-                        {u"selectedItemBackground", u"transparent"},
-                        {u"iconModeItemSize", u"120,150"},
-                        {u"iconModeItemVerticalSpacing", u"10"},
-                        {u"iconModeItemHorizontalSpacing", u"10"},
-                        {u"iconModeItemPadding", u"10"}});
-    fw::UIScrollBar* bar = list.verticalScrollBar();
-    for (const char16_t* part : {u"VerticalBackground", u"TopArrowBackground",
-                                 u"BottomArrowBackground", u"VerticalThumbBackground"}) {
-        bar->replaceSkin(fw::WideString(u"UIScrollBar_") + part,
-                         fw::WideString(u"ScrollBar_") + part);
-    }
-}
-
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
@@ -96,9 +74,7 @@ int main() {
     window.setWindowDpi(96);
     window.setGeometry(fw::Rect{0, 0, kWidth, kHeight});
     auto* list = window.add<fw::UIList>();
-    list->setViewMode(fw::UIList::ViewMode::Icon);
-    styleAsTheScreenshotList(*list);
-    list->setBackgroundPicture(fw::loadPackImage(u"preview_background_logo"));
+    fw::applyScreenshotListLook(*list);
     std::vector<fw::Image> pictures;
     for (int32_t i = 0; i < 7; ++i) {
         pictures.push_back(thumbnail(i));

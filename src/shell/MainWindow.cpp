@@ -2,14 +2,13 @@
 
 #include "i18n/Translation.h"
 #include "resources/PackImages.h"
-#include "resources/StyleResources.h"
+#include "shell/ScreenshotList.h"
 #include "shell/UIModes.h"
 #include "ui/ScaledArt.h"
 #include "ui/UIButton.h"
 #include "ui/UILabel.h"
 #include "ui/UILayout.h"
 #include "ui/UIList.h"
-#include "ui/UIScrollBar.h"
 #include "ui/UISlider.h"
 #include "ui/UIToolBar.h"
 #include "ui/UIToolButton.h"
@@ -237,32 +236,7 @@ void MainWindow::buildList() {
     controls_.list = add<UIList>();
     UIList& list = *controls_.list;
     list.setName(u"list");
-    list.setViewMode(UIList::ViewMode::Icon);
-    list.setProperties({
-        {u"background", u"54,54,54"},
-        {u"foreground", u"255,255,255"},
-        {u"iconModePadding", u"10"},
-        {u"font", u"default,,bold"},
-        {u"detailedFont", u"default,9.5"},
-        {u"detailedForeground", u"153,153,153"},
-        {u"defaultItemBackground", u"transparent"},
-        {u"alternateItemBackground", u"54,54,54"},
-        {u"selectedItemBackground", u"transparent"},
-        {u"iconModeItemSize", u"120,150"},
-        {u"iconModeItemVerticalSpacing", u"10"},
-        {u"iconModeItemHorizontalSpacing", u"10"},
-        {u"iconModeItemPadding", u"10"},
-    });
-    list.setBackgroundPicture(picture(u"preview_background_logo"));
-    // The list's scroll bar wears the slimmer skins drawn for it.
-    if (const StyleResources* style = currentStyleResources()) {
-        for (WideStringView part : {u"VerticalBackground", u"TopArrowBackground",
-                                    u"BottomArrowBackground", u"VerticalThumbBackground"}) {
-            if (const Skin* skin = style->skin(u"ScrollBar_" + WideString(part))) {
-                list.verticalScrollBar()->bindSkin(u"UIScrollBar_" + WideString(part), *skin);
-            }
-        }
-    }
+    applyScreenshotListLook(list);
 }
 
 void MainWindow::buildBottomPanel() {

@@ -2,11 +2,38 @@
 
 #include "output/HistoryText.h"
 #include "output/ImageFile.h"
+#include "resources/PackImages.h"
 #include "ui/UIList.h"
+#include "ui/UIScrollBar.h"
 
 #include <algorithm>
 
 namespace fw {
+
+void applyScreenshotListLook(UIList& list) {
+    list.setViewMode(UIList::ViewMode::Icon);
+    list.setProperties({
+        {u"background", u"54,54,54"},
+        {u"foreground", u"255,255,255"},
+        {u"iconModePadding", u"10"},
+        {u"font", u"default,,bold"},
+        {u"detailedFont", u"default,9.5"},
+        {u"detailedForeground", u"153,153,153"},
+        {u"defaultItemBackground", u"transparent"},
+        {u"alternateItemBackground", u"54,54,54"},
+        {u"selectedItemBackground", u"transparent"},
+        {u"iconModeItemSize", u"120,150"},
+        {u"iconModeItemVerticalSpacing", u"10"},
+        {u"iconModeItemHorizontalSpacing", u"10"},
+        {u"iconModeItemPadding", u"10"},
+    });
+    list.setBackgroundPicture(loadPackImage(u"preview_background_logo"));
+    for (WideStringView part : {u"VerticalBackground", u"TopArrowBackground",
+                                u"BottomArrowBackground", u"VerticalThumbBackground"}) {
+        list.verticalScrollBar()->replaceSkin(u"UIScrollBar_" + WideString(part),
+                                              u"ScrollBar_" + WideString(part));
+    }
+}
 
 ScreenshotList::ScreenshotList(UIList& list) : list_(list) {
     list_.onSelectionChanged = [this](int32_t) {

@@ -13,6 +13,10 @@ namespace fw {
 class UIList;
 class UIListItem;
 
+// Gives a list the screenshot list's look: the dark cells with bold names and
+// grey dates, the logo behind the items and the slimmer scroll bar skins.
+void applyScreenshotListLook(UIList& list);
+
 class ScreenshotList {
 public:
     explicit ScreenshotList(UIList& list);

@@ -4,6 +4,7 @@
 #include "support/WidgetGallery.h"
 
 #include "resources/PackImages.h"
+#include "shell/ScreenshotList.h"
 #include "ui/UILabel.h"
 #include "ui/UILayout.h"
 #include "ui/UIList.h"
@@ -33,26 +34,7 @@ UIList* fill(UIWindow& window, int32_t margin) {
 std::unique_ptr<UIWindow> iconList() {
     auto window = windowOf(Size{660, 440});
     UIList* list = fill(*window, 0);
-    list->setViewMode(UIList::ViewMode::Icon);
-    list->setProperties({{u"background", u"54,54,54"},
-                         {u"foreground", u"255,255,255"},
-                         {u"iconModePadding", u"10"},
-                         {u"font", u"default,,bold"},
-                         {u"detailedFont", u"default,9.5"},
-                         {u"detailedForeground", u"153,153,153"},
-                         {u"defaultItemBackground", u"transparent"},
-                         {u"alternateItemBackground", u"54,54,54"},
-                         {u"selectedItemBackground", u"transparent"},
-                         {u"iconModeItemSize", u"120,150"},
-                         {u"iconModeItemVerticalSpacing", u"10"},
-                         {u"iconModeItemHorizontalSpacing", u"10"},
-                         {u"iconModeItemPadding", u"10"}});
-    for (const char16_t* part : {u"VerticalBackground", u"TopArrowBackground",
-                                 u"BottomArrowBackground", u"VerticalThumbBackground"}) {
-        list->verticalScrollBar()->replaceSkin(WideString(u"UIScrollBar_") + part,
-                                               WideString(u"ScrollBar_") + part);
-    }
-    list->setBackgroundPicture(loadPackImage(u"preview_background_logo"));
+    applyScreenshotListLook(*list);
     const char16_t* captions[] = {u"Today", u"Today", u"Yesterday", u"03 March 2025"};
     for (int32_t i = 0; i < 23; ++i) {
         const int32_t height = i % 4 == 3 ? 180 : 101 + i % 3 * 10;
