@@ -8,12 +8,18 @@ namespace {
 
 struct PostedEvent {
     EventReceiver* receiver;
+    uint64_t serial;
     ToolkitEvent event;
 };
 
+uint64_t nextReceiverSerial() {
+    static uint64_t serial = 0;
+    return ++serial;
+}
+
 } // namespace
 
-EventReceiver::EventReceiver() {
+EventReceiver::EventReceiver() : serial_(nextReceiverSerial()) {
     eventLoop().registerReceiver(this);
 }
 
@@ -68,7 +74,8 @@ bool EventLoop::isAlive(const EventReceiver* receiver) const {
 namespace detail {
 
 intptr_t makePostedEventRecord(EventReceiver* receiver, ToolkitEvent event) {
-    return reinterpret_cast<intptr_t>(new PostedEvent{receiver, std::move(event)});
+    const uint64_t serial = receiver ? receiver->receiverSerial() : 0;
+    return reinterpret_cast<intptr_t>(new PostedEvent{receiver, serial, std::move(event)});
 }
 
 void freePostedEventRecord(intptr_t record) {
@@ -85,7 +92,8 @@ void EventLoop::deliver(intptr_t record) {
         if (!blocked && posted->event.action) {
             posted->event.action();
         }
-    } else if (isAlive(posted->receiver) && !blocked) {
+    } else if (isAlive(posted->receiver) && posted->receiver->receiverSerial() == posted->serial &&
+               !blocked) {
         posted->receiver->onEvent(posted->event);
     }
     delete posted;

@@ -27,6 +27,12 @@ public:
     virtual ~EventReceiver();
     // Runs the event's action; receivers with events of their own override it.
     virtual void onEvent(const ToolkitEvent& event);
+    // Told apart from an earlier receiver that lived at the same address: an
+    // event posted to that one must never reach this one.
+    uint64_t receiverSerial() const { return serial_; }
+
+private:
+    uint64_t serial_;
 };
 
 class EventLoop {

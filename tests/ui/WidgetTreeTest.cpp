@@ -1,3 +1,4 @@
+#include "ui/EventLoop.h"
 #include "ui/UIButton.h"
 #include "ui/UICheckBox.h"
 #include "ui/UILayout.h"
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -245,6 +247,23 @@ TEST(WidgetTreeTest, RadioButtonsAreExclusiveAndFollowTheArrows) {
     window.dispatchMouse(NativeMouseKind::Press, {5, 5}, MouseLeft, MouseLeft, 0);
     window.dispatchMouse(NativeMouseKind::Release, {5, 5}, MouseLeft, 0, 0);
     EXPECT_TRUE(radios[0]->isChecked());
+}
+
+// Widgets come and go at the same addresses; work a dead one deferred must
+// never run on whatever widget is born where it lived.
+TEST(WidgetTreeTest, DeferredWorkOfADeadWidgetNeverReachesOneBornInItsPlace) {
+    alignas(UIButton) unsigned char place[sizeof(UIButton)];
+    int runs = 0;
+    auto* first = new (place) UIButton(u"first");
+    first->defer([&runs] { ++runs; });
+    first->~UIButton();
+    auto* second = new (place) UIButton(u"second");
+    eventLoop().processPendingEvents();
+    EXPECT_EQ(runs, 0);
+    second->defer([&runs] { ++runs; });
+    eventLoop().processPendingEvents();
+    EXPECT_EQ(runs, 1);
+    second->~UIButton();
 }
 
 } // namespace
