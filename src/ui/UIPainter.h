@@ -140,6 +140,9 @@ private:
     void paintRounded(const Rect& r, int32_t radius, Color color, int32_t thickness);
     void drawImageOnSurface(const Image& image, const Rect& source, const Rect& destination);
     void drawImageThroughPlatform(const Image& image, const Rect& source, const Rect& destination);
+    // Draws a line from its cached mask; false when it must be drawn directly.
+    bool drawTextFromMask(const Rect& whole, const Rect& clip, WideStringView text,
+                          const FontSpec& font, Color color, uint32_t flags);
     void drawTextThroughPlatform(const Rect& surfaceRect, const Rect& clip, WideStringView text,
                                  const FontSpec& font, Color color, uint32_t flags);
 

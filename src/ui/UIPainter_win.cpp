@@ -2,7 +2,9 @@
 
 #include "capture/ImageBitmap_win.h"
 #include "platform/Win32.h"
+#include "ui/DibSurface_win.h"
 #include "ui/TextLayout.h"
+#include "ui/TextMaskCache.h"
 
 #include <vector>
 
@@ -87,7 +89,70 @@ void savePixels(const PixelSurface& surface, const Rect& area, std::vector<uint3
     }
 }
 
+// Larger boxes (a page of text in one call) are drawn directly: their masks
+// would crowd the cache for a single use.
+constexpr int64_t kLargestCachedBox = 512 * 64;
+
+// The line rasterised white on black in a scratch bitmap of its box's size.
+bool rasteriseMask(HGDIOBJ font, const Rect& whole, const wchar_t* text, int length, UINT format,
+                   TextMask& mask) {
+    thread_local DibSurface scratch;
+    if (!scratch.ensure(whole.width, whole.height)) {
+        return false;
+    }
+    scratch.clear(0);
+    HDC dc = scratch.dc();
+    if (::GetCurrentObject(dc, OBJ_FONT) != font) {
+        ::SelectObject(dc, font);
+    }
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
+    ::SetTextColor(dc, RGB(255, 255, 255));
+    RECT box{0, 0, whole.width, whole.height};
+    ::DrawTextW(dc, text, length, &box, format);
+    ::GdiFlush();
+    const PixelSurface pixels = scratch.surface();
+    mask.width = whole.width;
+    mask.height = whole.height;
+    mask.coverage.resize(static_cast<size_t>(whole.width) * whole.height);
+    for (int32_t y = 0; y < whole.height; ++y) {
+        const uint32_t* row = pixels.row(y);
+        std::copy(row, row + whole.width,
+                  mask.coverage.data() + static_cast<size_t>(y) * whole.width);
+    }
+    mask.findInk();
+    return true;
+}
+
 } // namespace
+
+bool UIPainter::drawTextFromMask(const Rect& whole, const Rect& clip, WideStringView text,
+                                 const FontSpec& font, Color color, uint32_t flags) {
+    if (surface().isNull() || (flags & TextWordWrap) ||
+        int64_t(whole.width) * whole.height > kLargestCachedBox) {
+        return false;
+    }
+    thread_local TextMaskCache cache;
+    TextMaskKey key{WideString(text), font, dpi(), flags, whole.width, whole.height};
+    const TextMask* mask = cache.find(key);
+    if (!mask) {
+        HGDIOBJ fontObject = static_cast<HGDIOBJ>(platformFont(font, dpi()));
+        TextMask made;
+        if (!fontObject ||
+            !rasteriseMask(fontObject, whole, reinterpret_cast<const wchar_t*>(text.data()),
+                           static_cast<int>(text.size()), textFormat(flags), made)) {
+            return false;
+        }
+        mask = cache.insert(std::move(key), std::move(made));
+        if (!mask) {
+            return false;
+        }
+    }
+    // The painter's own pixels are about to be written behind GDI's back.
+    ::GdiFlush();
+    blendTextMask(surface(), *mask, Point{whole.x, whole.y}, clip, color);
+    return true;
+}
 
 void UIPainter::drawImageThroughPlatform(const Image& image, const Rect& s, const Rect& d) {
     if (image.isEmpty() || !deviceContext() || !startGdiplus()) {
@@ -122,6 +187,9 @@ void UIPainter::drawTextThroughPlatform(const Rect& whole, const Rect& clip, Wid
     HDC dc = static_cast<HDC>(deviceContext());
     HGDIOBJ fontObject = static_cast<HGDIOBJ>(platformFont(font, dpi()));
     if (!dc || !fontObject || text.size() > 0x7FFFFFFF) {
+        return;
+    }
+    if (text.size() <= 1024 && drawTextFromMask(whole, clip, text, font, color, flags)) {
         return;
     }
     const auto* chars = reinterpret_cast<const wchar_t*>(text.data());

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 
 namespace fw {
 namespace {
@@ -87,6 +89,40 @@ TEST(UIPainterTextTest, AlphaSurvivesTextAndClipHolds) {
     }
     EXPECT_TRUE(inkOnOpaque);
     EXPECT_TRUE(inkOnHalf);
+}
+
+// A line drawn again from its cached mask looks as the rasteriser drew it:
+// a wrapped box of one line is always drawn directly, and serves as the model.
+TEST(UIPainterTextTest, ALineFromTheCacheLooksAsTheRasteriserDrewIt) {
+    auto draw = [](uint32_t flags) {
+        auto dib = std::make_unique<DibSurface>();
+        EXPECT_TRUE(dib->ensure(240, 60));
+        dib->clear(0xFF202020);
+        UIPainter painter(dib->surface(), dib->dc());
+        painter.fillRect({0, 0, 120, 60}, 0xFF336699);
+        painter.drawText({6, 4, 220, 24}, u"Cached line \u00c9gypte 0123", testFont(11.0f),
+                         0xFFF0E0D0, AlignLeft | AlignTop | flags);
+        painter.drawText({6, 30, 220, 24}, u"Half ink", testFont(), 0x80FFFFFF,
+                         AlignLeft | AlignTop | flags);
+        ::GdiFlush();
+        return dib;
+    };
+    const auto direct = draw(TextWordWrap);
+    draw(0);
+    const auto cached = draw(0);
+    int32_t inked = 0;
+    for (int32_t y = 0; y < 60; ++y) {
+        for (int32_t x = 0; x < 240; ++x) {
+            const uint32_t a = direct->surface().row(y)[x];
+            const uint32_t b = cached->surface().row(y)[x];
+            for (int shift = 0; shift < 32; shift += 8) {
+                const int32_t difference = int32_t(a >> shift & 0xFF) - int32_t(b >> shift & 0xFF);
+                ASSERT_LE(std::abs(difference), 2) << x << "," << y;
+            }
+            inked += (x < 120 ? a != 0xFF336699 : a != 0xFF202020) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(inked, 100);
 }
 
 TEST(UIPainterTextTest, MeasurementFollowsTextSizeAndResolution) {
