@@ -170,6 +170,34 @@ TEST_F(CommandLineTest, BadArgumentsAreRefusedWithAMessageAndAPlainSecondStartSi
     EXPECT_TRUE(instance.isRunning());
 }
 
+TEST_F(CommandLineTest, TooLittleDiskSpaceRefusesAtOnceAndThenTellsTheUser) {
+    const WideString freeSpace = joinPath(makeScratchFolder(u"fw-command-space"), u"free.txt");
+    const std::string exact = "104857600"; // 100 MiB is not enough
+    ASSERT_TRUE(os::writeFile(freeSpace, exact.data(), exact.size()));
+    ::SetEnvironmentVariableW(L"FW_FREE_SPACE_FILE", wide(freeSpace));
+    startInstance();
+    ::SetEnvironmentVariableW(L"FW_FREE_SPACE_FILE", nullptr);
+    ASSERT_TRUE(mainVisibleWithin(5000));
+    // The message box must not hold up the answer: the caller would wait
+    // until the user closes it.
+    const DWORD before = ::GetTickCount();
+    EXPECT_EQ(command(u"-capture full"), 1);
+    EXPECT_LT(::GetTickCount() - before, 8000u);
+    HWND message = nullptr;
+    ASSERT_TRUE(pumpUntil(10000, [&] {
+        for (HWND window : otherVisibleWindows(instance.processId(), main)) {
+            if (windowRect(window).x > -5000 && ::GetWindowTextLengthW(window) > 0) {
+                message = window;
+            }
+        }
+        return message != nullptr;
+    }));
+    ::PostMessageW(message, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(pumpUntil(5000, [&] { return !::IsWindowVisible(message); }));
+    pumpMessages(1000);
+    EXPECT_FALSE(os::fileExists(shot(1)));
+}
+
 TEST_F(CommandLineTest, ShowBringsUpTheHiddenMainWindow) {
     startInstance(u"-autorun");
     EXPECT_FALSE(::IsWindowVisible(main));

@@ -376,4 +376,24 @@ HWND findWindowCovering(DWORD processId, const Rect& screen) {
     return search.found;
 }
 
+std::vector<HWND> otherVisibleWindows(DWORD processId, HWND main) {
+    struct Search {
+        DWORD processId;
+        HWND main;
+        std::vector<HWND> found;
+    } search{processId, main, {}};
+    ::EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId && window != s->main && ::IsWindowVisible(window)) {
+                s->found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 } // namespace fw::e2e

@@ -53,6 +53,8 @@ Rect windowRect(HWND window);
 // A visible top-level window of the process exactly over `screen` (the
 // selection overlay over the virtual screen), or null.
 HWND findWindowCovering(DWORD processId, const Rect& screen);
+// The program's visible top-level windows other than its main window.
+std::vector<HWND> otherVisibleWindows(DWORD processId, HWND main);
 
 // Dispatches this thread's messages for `milliseconds`.
 void pumpMessages(DWORD milliseconds);
