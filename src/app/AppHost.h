@@ -1,11 +1,13 @@
 #pragma once
 // The process-wide host: command line, executable path, single-instance mutex,
 // the hidden message and instance windows, and the message loop.
+#include "app/CommandLine.h"
 #include "platform/WideString.h"
 #include "shell/WindowController.h"
 #include "ui/EventLoop.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -45,6 +47,20 @@ public:
     // Finds the hidden instance window of the running instance and sends it the
     // second-start message.
     void signalRunningInstance() const;
+    // Passes a command to the running instance and waits a bounded time for
+    // its answer; NotUnderstood when none answers.
+    CommandAnswer sendCommand(const Command& command) const;
+
+    // Commands of later starts, answered while their sender waits; without a
+    // handler every command is refused.
+    using CommandHandler = std::function<CommandAnswer(const Command&)>;
+    void setCommandHandler(CommandHandler handler) { commandHandler_ = std::move(handler); }
+    CommandAnswer answerCommand(const Command& command) const {
+        return commandHandler_ ? commandHandler_(command) : CommandAnswer::Refused;
+    }
+    // Shows the main window restored and in front, as a second start does;
+    // false before the main window exists.
+    bool bringMainWindowForward() const;
 
     void postEvent(EventReceiver* receiver, ToolkitEvent event) {
         eventLoop().post(receiver, std::move(event));
@@ -71,6 +87,8 @@ public:
 private:
     void createWindows();
     void createMutex();
+    // The hidden instance window of the running instance, or null.
+    void* findRunningInstance() const;
 
     WideString commandLine_;
     std::unique_ptr<InstanceMutex> mutex_;
@@ -82,6 +100,7 @@ private:
     WideString executableFolder_;
     void* instanceWindow_ = nullptr;
     void* mainWindow_ = nullptr;
+    CommandHandler commandHandler_;
 };
 
 // The published host, or null outside its lifetime.

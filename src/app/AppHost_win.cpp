@@ -16,13 +16,32 @@ namespace {
 
 constexpr wchar_t kOwnerProperty[] = L"[PROPERTY_OWNER]";
 constexpr UINT kSignalTimeoutMs = 5000;
+// A command's answer may wait for a capture to start on a loaded machine.
+constexpr UINT kCommandTimeoutMs = 10000;
 
 // "[" + upper-case instance name + "]": the instance window's class and the mutex.
 WideString instanceKey(const WideString& instanceName) {
     return u"[" + toUpperCase(instanceName) + u"]";
 }
 
+// The copy comes from any process that found the window: only a message of
+// exactly the known form is taken as a command.
+CommandAnswer answerCopiedCommand(const AppHost* host, LPARAM lParam) {
+    const auto* copy = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    Command command;
+    if (!host || !copy || copy->dwData > UINT32_MAX ||
+        !decodeCommand(static_cast<uint32_t>(copy->dwData),
+                       static_cast<const uint8_t*>(copy->lpData), copy->cbData, command)) {
+        return CommandAnswer::Refused;
+    }
+    return host->answerCommand(command);
+}
+
 LRESULT CALLBACK instanceWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COPYDATA) {
+        const auto* host = static_cast<AppHost*>(::GetPropW(window, kOwnerProperty));
+        return static_cast<LRESULT>(answerCopiedCommand(host, lParam));
+    }
     if (message == AppHost::kSecondStartMessage) {
         auto* host = static_cast<AppHost*>(::GetPropW(window, kOwnerProperty));
         if (host && host->mainWindowHandle()) {
@@ -134,16 +153,56 @@ bool AppHost::isSupportedWindows() {
     return isSupportedVersion(info.dwMajorVersion, info.dwMinorVersion);
 }
 
-void AppHost::signalRunningInstance() const {
+void* AppHost::findRunningInstance() const {
     InstanceSearch search{instanceKey(strings_.instanceName), static_cast<HWND>(instanceWindow_),
                           nullptr};
     ::EnumWindows(matchInstanceWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+void AppHost::signalRunningInstance() const {
     // A hung first instance must not hang this start as well.
-    if (search.found) {
+    if (HWND found = static_cast<HWND>(findRunningInstance())) {
         DWORD_PTR ignored = 0;
-        ::SendMessageTimeoutW(search.found, kSecondStartMessage, 0, 0,
-                              SMTO_ABORTIFHUNG | SMTO_BLOCK, kSignalTimeoutMs, &ignored);
+        ::SendMessageTimeoutW(found, kSecondStartMessage, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                              kSignalTimeoutMs, &ignored);
     }
+}
+
+CommandAnswer AppHost::sendCommand(const Command& command) const {
+    HWND found = static_cast<HWND>(findRunningInstance());
+    if (!found) {
+        return CommandAnswer::NotUnderstood;
+    }
+    if (command.kind == CommandKind::Show) {
+        // Windows lets the instance come to the front only with this start's leave.
+        DWORD processId = 0;
+        ::GetWindowThreadProcessId(found, &processId);
+        ::AllowSetForegroundWindow(processId);
+    }
+    std::vector<uint8_t> bytes = encodeCommand(command);
+    COPYDATASTRUCT copy{kCommandMessageTag, static_cast<DWORD>(bytes.size()), bytes.data()};
+    DWORD_PTR answer = 0;
+    if (!::SendMessageTimeoutW(found, WM_COPYDATA, reinterpret_cast<WPARAM>(instanceWindow_),
+                               reinterpret_cast<LPARAM>(&copy), SMTO_ABORTIFHUNG | SMTO_BLOCK,
+                               kCommandTimeoutMs, &answer)) {
+        return CommandAnswer::NotUnderstood;
+    }
+    switch (answer) {
+    case static_cast<DWORD_PTR>(CommandAnswer::Accepted):
+        return CommandAnswer::Accepted;
+    case static_cast<DWORD_PTR>(CommandAnswer::Refused):
+        return CommandAnswer::Refused;
+    default:
+        return CommandAnswer::NotUnderstood;
+    }
+}
+
+bool AppHost::bringMainWindowForward() const {
+    if (!mainWindow_) {
+        return false;
+    }
+    return ::PostMessageW(static_cast<HWND>(mainWindow_), kSecondStartMessage, 0, 0) != 0;
 }
 
 int AppHost::run() {

@@ -47,9 +47,14 @@ Application::Application(AppHost& host) : host_(host) {
                                                [] { return os::primaryWorkArea(); });
     controller_->setTimerMode(timerMode_.get());
     model_->capture = std::move(controller);
+    CommandTarget& commandTarget = *this;
+    commands_ = std::make_unique<CommandRunner>(commandTarget);
+    host_.setCommandHandler([this](const Command& command) { return runCommand(command); });
 }
 
 Application::~Application() {
+    host_.setCommandHandler(nullptr);
+    commands_.reset();
     StopTimer(this, kDeferredStartupTimer);
     StopTimer(this, CaptureController::kHistoryWatchTimer);
     statistics_.reset();
@@ -84,6 +89,8 @@ bool Application::saveSettings() {
 }
 
 void Application::exit() {
+    // Nothing more to take once the windows are going.
+    host_.setCommandHandler(nullptr);
     windows_->hideMainWindow();
     finishHistory();
     saveSettings();
@@ -110,6 +117,26 @@ void Application::startCapture(int32_t mode) {
     }
 }
 
+CommandAnswer Application::runCommand(const Command& command) {
+    return commands_ ? commands_->run(command) : CommandAnswer::Refused;
+}
+
+bool Application::isCapturing() {
+    return controller_ && controller_->isCapturing();
+}
+
+CaptureReadiness Application::captureReadiness(CaptureMode mode) {
+    return controller_ ? controller_->readiness(mode) : CaptureReadiness::Busy;
+}
+
+bool Application::bringMainWindowForward() {
+    return host_.bringMainWindowForward();
+}
+
+bool Application::isOtherWindowOpen() {
+    return controller_ && controller_->isOtherWindowOpen();
+}
+
 void Application::OnTimer(int32_t identifier) {
     if (identifier == kDeferredStartupTimer) {
         StopTimer(this, kDeferredStartupTimer);
@@ -134,6 +161,7 @@ void Application::deferredStartup() {
     }
     windows_->createNotificationIcon();
     model_->statistics.countRun();
+    commands_->startupComplete();
 }
 
 void Application::startHistory() {

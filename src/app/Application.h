@@ -1,6 +1,7 @@
 #pragma once
 // The application object: owns the settings, the settings model and the window
 // controller, and runs the deferred start-up step and the exit command.
+#include "app/CommandRunner.h"
 #include "settings/Defaults.h"
 #include "shell/WindowController.h"
 #include "ui/TimerService.h"
@@ -17,7 +18,7 @@ class SettingsStore;
 class StatisticsSchedule;
 class TimerModeRunner;
 
-class Application : public TimerOwner, public MainWindowHost {
+class Application : public TimerOwner, public MainWindowHost, private CommandTarget {
 public:
     // The history watch's timer and interval are the capture pipeline's, which
     // pauses the watch during a capture.
@@ -45,8 +46,16 @@ public:
     void mainWindowCreated(void* window) override;
     void mainWindowDestroyed(void* window) override;
     void startCapture(int32_t mode) override;
+    // A command of the command line, of this start or a later one.
+    CommandAnswer runCommand(const Command& command);
 
 private:
+    // What the commands of the command line act on.
+    bool isCapturing() override;
+    CaptureReadiness captureReadiness(CaptureMode mode) override;
+    bool bringMainWindowForward() override;
+    bool isOtherWindowOpen() override;
+
     void deferredStartup();
     void startHistory();
     void watchHistory();
@@ -66,6 +75,7 @@ private:
     std::unique_ptr<HistoryHost> historyHost_;
     // Works on the model's counters: destroyed before the model.
     std::unique_ptr<StatisticsSchedule> statistics_;
+    std::unique_ptr<CommandRunner> commands_;
 };
 
 // The published application, or null outside its lifetime.

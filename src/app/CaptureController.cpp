@@ -83,17 +83,25 @@ bool CaptureController::othersOpen() {
     return !(open == 0 || (open == 1 && system_->isMainWindowVisible()));
 }
 
+CaptureReadiness CaptureController::readiness(CaptureMode mode) {
+    if (capturing_ || mode < CaptureMode::FullScreen || mode > CaptureMode::Timer ||
+        (mode == CaptureMode::Timer && timerMode_ == nullptr) || othersOpen()) {
+        return CaptureReadiness::Busy;
+    }
+    return hasEnoughFreeSpace(settings_.outputFolder, *system_) ? CaptureReadiness::Ready
+                                                                : CaptureReadiness::NoSpace;
+}
+
 void CaptureController::StartCapture(CaptureMode mode) {
     os::traceStep("trigger");
-    if (capturing_ || mode < CaptureMode::FullScreen || mode > CaptureMode::Timer || othersOpen()) {
+    switch (readiness(mode)) {
+    case CaptureReadiness::Busy:
         return;
-    }
-    if (!hasEnoughFreeSpace(settings_.outputFolder, *system_)) {
+    case CaptureReadiness::NoSpace:
         system_->showMessage(translate(u"Not enough free disk space.", u"Messages"));
         return;
-    }
-    if (mode == CaptureMode::Timer && timerMode_ == nullptr) {
-        return;
+    case CaptureReadiness::Ready:
+        break;
     }
     StopTimer(&historyWatch_, kHistoryWatchTimer);
     mainWasHidden_ = !system_->isMainWindowVisible();

@@ -40,6 +40,10 @@ struct OverlaySelection {
 
 enum class OverlayResult : int32_t { Accept = 1, Cancel = 2 };
 
+// Whether a capture could start now: Busy covers a capture in progress,
+// another window or dialog of the program, and a mode the program lacks.
+enum class CaptureReadiness { Ready, Busy, NoSpace };
+
 // The timer mode's series, driven by the pipeline between its grabs.
 class TimerModeRunner {
 public:
@@ -70,6 +74,10 @@ public:
     ~CaptureController() override;
 
     void StartCapture(CaptureMode mode) override;
+    // What StartCapture would find, without starting or telling the user anything.
+    CaptureReadiness readiness(CaptureMode mode);
+    // Another window or dialog of the program is open, besides the main window.
+    bool isOtherWindowOpen() { return othersOpen(); }
     void OnOverlayResult(OverlayResult result);
     void CancelCapture();
     void OnTimer(int32_t identifier) override;

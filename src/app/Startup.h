@@ -20,6 +20,10 @@ int32_t deferredStartupDelay(int32_t r);
 // the start-up benchmark subtracts it from the time to the window.
 void reportStartupDelay(int32_t delayMs);
 
+// One line to the console of whoever started the program, when there is one
+// (or to the error output it was given); nothing otherwise.
+void writeToConsole(WideStringView line);
+
 // The entry function's body: start-up, message loop, shutdown; the exit code.
 int runFramewing();
 

@@ -80,17 +80,21 @@ Program::~Program() {
     }
 }
 
-bool Program::start(const WideString& exePath, const WideString& arguments) {
+bool Program::start(const WideString& exePath, const WideString& arguments, HANDLE errorOutput) {
     WideString commandLine = u"\"" + exePath + u"\"";
     if (!arguments.empty()) {
         commandLine += u" " + arguments;
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
+    if (errorOutput) {
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdError = errorOutput;
+    }
     PROCESS_INFORMATION info{};
     WideString folder = parentFolder(exePath);
     if (!::CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(commandLine.data()), nullptr, nullptr,
-                          FALSE, 0, nullptr, wide(folder), &startup, &info)) {
+                          errorOutput != nullptr, 0, nullptr, wide(folder), &startup, &info)) {
         return false;
     }
     ::CloseHandle(info.hThread);
@@ -294,6 +298,102 @@ int PatternWindow::mismatches(const Image& image, Point at, const Rect& part) co
 void PatternWindow::showSolid(COLORREF colour) {
     ::SetWindowLongPtrW(window_, GWLP_USERDATA, LONG_PTR(colour) | (LONG_PTR(1) << 24));
     ::InvalidateRect(window_, nullptr, FALSE);
+}
+
+} // namespace fw::e2e
+
+namespace fw::e2e {
+
+Rect virtualScreen() {
+    return Rect{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+                ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+void sendMouseAt(Point screen, DWORD flags) {
+    const Rect desk = virtualScreen();
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = ((screen.x - desk.x) * 65536 + desk.width - 1) / desk.width;
+    input.mi.dy = ((screen.y - desk.y) * 65536 + desk.height - 1) / desk.height;
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+    ::SendInput(1, &input, sizeof(INPUT));
+    pumpMessages(60);
+}
+
+void sendButton(DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    ::SendInput(1, &input, sizeof(INPUT));
+    pumpMessages(60);
+}
+
+void moveMouse(Point screen) {
+    sendMouseAt(screen, 0);
+}
+
+void click(Point screen) {
+    sendMouseAt(screen, MOUSEEVENTF_LEFTDOWN);
+    sendMouseAt(screen, MOUSEEVENTF_LEFTUP);
+}
+
+void drag(Point from, Point to) {
+    sendMouseAt(from, MOUSEEVENTF_LEFTDOWN);
+    moveMouse(Point{(from.x + to.x) / 2, (from.y + to.y) / 2});
+    moveMouse(to);
+    sendMouseAt(to, MOUSEEVENTF_LEFTUP);
+}
+
+Rect windowRect(HWND window) {
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    return fromRECT(r);
+}
+
+namespace {
+struct Covering {
+    DWORD processId;
+    Rect screen;
+    HWND found;
+};
+
+BOOL CALLBACK findCovering(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<Covering*>(context);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && ::IsWindowVisible(window) &&
+        windowRect(window) == search->screen) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+HWND findWindowCovering(DWORD processId, const Rect& screen) {
+    Covering search{processId, screen, nullptr};
+    ::EnumWindows(findCovering, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> otherVisibleWindows(DWORD processId, HWND main) {
+    struct Search {
+        DWORD processId;
+        HWND main;
+        std::vector<HWND> found;
+    } search{processId, main, {}};
+    ::EnumWindows(
+        [](HWND window, LPARAM context) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(context);
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId && window != s->main && ::IsWindowVisible(window)) {
+                s->found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 } // namespace fw::e2e

@@ -39,6 +39,23 @@ void removeScreenshots();
 // Presses and releases `key` with the modifier keys held, through SendInput.
 void pressKey(WORD key, std::initializer_list<WORD> modifiers = {});
 
+// Synthesized mouse input. Each move carries its own position: Wine may still
+// move the cursor for X events of a window's showing after the test moved it.
+Rect virtualScreen();
+void sendMouseAt(Point screen, DWORD flags);
+// A button change where the cursor is.
+void sendButton(DWORD flags);
+void moveMouse(Point screen);
+void click(Point screen);
+void drag(Point from, Point to);
+
+Rect windowRect(HWND window);
+// A visible top-level window of the process exactly over `screen` (the
+// selection overlay over the virtual screen), or null.
+HWND findWindowCovering(DWORD processId, const Rect& screen);
+// The program's visible top-level windows other than its main window.
+std::vector<HWND> otherVisibleWindows(DWORD processId, HWND main);
+
 // Dispatches this thread's messages for `milliseconds`.
 void pumpMessages(DWORD milliseconds);
 
@@ -76,7 +93,9 @@ public:
     // Ends the process if a test left it running.
     ~Program();
 
-    bool start(const WideString& exePath, const WideString& arguments = WideString());
+    // `errorOutput`, an inheritable handle, becomes the program's error output.
+    bool start(const WideString& exePath, const WideString& arguments = WideString(),
+               HANDLE errorOutput = nullptr);
     // Waits for the end of the process; false on time-out.
     bool waitForExit(DWORD timeoutMs, int& exitCode);
     bool isRunning() const;

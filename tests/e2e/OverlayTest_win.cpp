@@ -12,73 +12,6 @@ namespace {
 
 constexpr COLORREF kCoverColour = RGB(200, 40, 90);
 
-Rect virtualScreen() {
-    return Rect{::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
-                ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
-}
-
-// Mouse input carrying its own position: Wine may still move the cursor for
-// X events of the overlay's showing after the test has moved it.
-void sendMouseAt(Point screen, DWORD flags) {
-    const Rect desk = virtualScreen();
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = ((screen.x - desk.x) * 65536 + desk.width - 1) / desk.width;
-    input.mi.dy = ((screen.y - desk.y) * 65536 + desk.height - 1) / desk.height;
-    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
-    ::SendInput(1, &input, sizeof(INPUT));
-    pumpMessages(60);
-}
-
-// A button change where the cursor is.
-void sendButton(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    ::SendInput(1, &input, sizeof(INPUT));
-    pumpMessages(60);
-}
-
-void moveMouse(Point screen) {
-    sendMouseAt(screen, 0);
-}
-
-void click(Point screen) {
-    sendMouseAt(screen, MOUSEEVENTF_LEFTDOWN);
-    sendMouseAt(screen, MOUSEEVENTF_LEFTUP);
-}
-
-void drag(Point from, Point to) {
-    sendMouseAt(from, MOUSEEVENTF_LEFTDOWN);
-    moveMouse(Point{(from.x + to.x) / 2, (from.y + to.y) / 2});
-    moveMouse(to);
-    sendMouseAt(to, MOUSEEVENTF_LEFTUP);
-}
-
-Rect windowRect(HWND window) {
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    return fromRECT(r);
-}
-
-struct Covering {
-    DWORD processId;
-    Rect screen;
-    HWND found;
-};
-
-BOOL CALLBACK findCovering(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<Covering*>(context);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && ::IsWindowVisible(window) &&
-        windowRect(window) == search->screen) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // A captioned window with the pattern in its client area and a button that
 // reaches past the client area's right and bottom edges.
 class DialogWindow {
@@ -142,13 +75,10 @@ protected:
     // PrintScreen, then the overlay over the whole virtual screen.
     void openOverlay() {
         pressKey(VK_SNAPSHOT);
-        Covering search{program.processId(), virtualScreen(), nullptr};
         ASSERT_TRUE(pumpUntil(5000, [&] {
-            search.found = nullptr;
-            ::EnumWindows(findCovering, reinterpret_cast<LPARAM>(&search));
-            return search.found != nullptr;
+            overlay = findWindowCovering(program.processId(), virtualScreen());
+            return overlay != nullptr;
         })) << "no overlay";
-        overlay = search.found;
         pumpMessages(200);
     }
 

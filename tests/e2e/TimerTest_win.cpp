@@ -23,27 +23,6 @@ struct SoundEvent {
     std::string name;
 };
 
-// The program's visible top-level windows other than its main window.
-std::vector<HWND> otherVisibleWindows(DWORD processId, HWND main) {
-    struct Search {
-        DWORD processId;
-        HWND main;
-        std::vector<HWND> found;
-    } search{processId, main, {}};
-    ::EnumWindows(
-        [](HWND window, LPARAM context) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(context);
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(window, &owner);
-            if (owner == s->processId && window != s->main && ::IsWindowVisible(window)) {
-                s->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 // Waits for `condition` while this thread's windows keep painting.
 template <typename Condition> bool waitPumping(DWORD timeoutMs, Condition condition) {
     const DWORD start = ::GetTickCount();
@@ -54,12 +33,6 @@ template <typename Condition> bool waitPumping(DWORD timeoutMs, Condition condit
         pumpMessages(20);
     }
     return true;
-}
-
-Rect windowRect(HWND window) {
-    RECT r{};
-    ::GetWindowRect(window, &r);
-    return fromRECT(r);
 }
 
 void clickAt(Point screen) {
