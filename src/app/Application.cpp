@@ -11,7 +11,9 @@
 #include "settings/SettingKeys.h"
 #include "settings/SettingsModel.h"
 #include "settings/SettingsStore.h"
+#include "shell/MainWindow.h"
 #include "shell/MainWindowController.h"
+#include "shell/OptionsWindow.h"
 #include "shell/WindowController.h"
 #include "stats/StatisticsSchedule.h"
 
@@ -108,6 +110,16 @@ void Application::startCapture(int32_t mode) {
     if (model_->capture) {
         model_->capture->StartCapture(static_cast<CaptureMode>(mode));
     }
+}
+
+void Application::showOptions() {
+    MainWindowController* main = windows_->mainWindow();
+    if (!main) {
+        return;
+    }
+    OptionsContext context{*settings_, *model_, main->hotkeys(), product_,
+                           [this] { return saveSettings(); }};
+    openOptions(context, &main->window());
 }
 
 void Application::OnTimer(int32_t identifier) {

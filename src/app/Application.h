@@ -45,6 +45,9 @@ public:
     void mainWindowCreated(void* window) override;
     void mainWindowDestroyed(void* window) override;
     void startCapture(int32_t mode) override;
+    // The options window over the main window.
+    bool hasOptions() const override { return true; }
+    void showOptions() override;
 
 private:
     void deferredStartup();
