@@ -271,14 +271,21 @@ void OptionsWindow::buildHistoryPage() {
     c_.historyEnable->onToggled = [this](bool) { updateHistoryControls(); };
     grid.addWidget(c_.historyEnable, 0, 0, 1, 3);
     grid.addWidget(page.add<UILabel>(text(u"Remember for at least:")), 1, 0);
-    c_.historyLimit = page.add<UISpinBox>();
+    // The number and its unit read as one phrase.
+    auto* limit = page.add<UIBox>(Direction::Horizontal);
+    limit->boxLayout()->setMargins(0);
+    limit->boxLayout()->setSpacing(8);
+    c_.historyLimit = limit->add<UISpinBox>();
     c_.historyLimit->setName(u"historyLimit");
     c_.historyLimit->setRange(kMinHistoryLimit, kMaxHistoryLimit);
-    grid.addWidget(c_.historyLimit, 1, 1);
-    c_.historyMode = page.add<UIComboBox>();
+    c_.historyLimit->setSizePolicy(SizePolicy::Fixed, SizePolicy::Fixed);
+    limit->boxLayout()->addWidget(c_.historyLimit);
+    c_.historyMode = limit->add<UIComboBox>();
     c_.historyMode->addItem(text(u"Days"));
     c_.historyMode->addItem(text(u"Screenshots"));
-    grid.addWidget(c_.historyMode, 1, 2);
+    limit->boxLayout()->addWidget(c_.historyMode);
+    limit->boxLayout()->addStretch(1);
+    grid.addWidget(limit, 1, 1, 1, 2);
     c_.recycleBin = page.add<UICheckBox>(text(u"Move deleted screenshots to the Recycle Bin."));
     grid.addWidget(c_.recycleBin, 2, 0, 1, 3);
 }

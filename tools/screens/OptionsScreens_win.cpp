@@ -55,8 +55,8 @@ std::unique_ptr<UIWindow> optionsPage(int32_t page) {
     window->showPage(page);
     // From the keyboard, so that the focus shows.
     window->setFocusWidget(firstTabStopIn(*window->controls().stack->currentPage()));
-    window->focusNext(true);
     window->focusNext(false);
+    window->focusNext(true);
     return window;
 }
 
