@@ -2,6 +2,7 @@
 // first control.
 #include "Screens.h"
 
+#include "settings/Defaults.h"
 #include "settings/SettingsModel.h"
 #include "settings/SettingsStore.h"
 #include "shell/OptionsWindow.h"
@@ -27,6 +28,7 @@ public:
 
 struct Sample {
     Sample() : store(u"config.dat", u"Framewing-screens"), model(environment()) {
+        applyDefaults(store, standardDefaults());
         store.set(u"general/hotkeyCapture", SettingValue::int64((int64_t(6) << 32) + 0x50));
         model.values.outputFolder = u"C:\\Users\\Anna\\Pictures\\Screenshots";
         model.values.externalEditorPath = u"C:\\Program Files\\Paint Studio\\paintstudio.exe";
