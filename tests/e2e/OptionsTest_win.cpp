@@ -130,6 +130,9 @@ protected:
         }
         removeStartupValue();
         removeScreenshots();
+        // Left over the options button, the mouse would bring up its tooltip
+        // in the next test's program.
+        ::SetCursorPos(0, 0);
     }
 
     // Starts the program with these settings (closing it ends it) and waits
