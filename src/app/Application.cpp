@@ -11,7 +11,9 @@
 #include "settings/SettingKeys.h"
 #include "settings/SettingsModel.h"
 #include "settings/SettingsStore.h"
+#include "shell/MainWindow.h"
 #include "shell/MainWindowController.h"
+#include "shell/OptionsWindow.h"
 #include "shell/WindowController.h"
 #include "stats/StatisticsSchedule.h"
 
@@ -135,6 +137,16 @@ bool Application::bringMainWindowForward() {
 
 bool Application::isOtherWindowOpen() {
     return controller_ && controller_->isOtherWindowOpen();
+}
+
+void Application::showOptions() {
+    MainWindowController* main = windows_->mainWindow();
+    if (!main) {
+        return;
+    }
+    OptionsContext context{*settings_, *model_, main->hotkeys(), product_,
+                           [this] { return saveSettings(); }};
+    openOptions(context, &main->window());
 }
 
 void Application::OnTimer(int32_t identifier) {

@@ -48,6 +48,9 @@ public:
     void startCapture(int32_t mode) override;
     // A command of the command line, of this start or a later one.
     CommandAnswer runCommand(const Command& command);
+    // The options window over the main window.
+    bool hasOptions() const override { return true; }
+    void showOptions() override;
 
 private:
     // What the commands of the command line act on.

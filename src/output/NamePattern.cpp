@@ -17,10 +17,6 @@ constexpr std::array<WideStringView, 22> kDeviceNames = {
     u"lpt5", u"lpt6", u"lpt7", u"lpt8", u"lpt9", u"com1", u"com2", u"com3",
     u"com4", u"com5", u"com6", u"com7", u"com8", u"com9"};
 
-constexpr std::array<WideStringView, 9> kTokens = {u"[COUNTER]",    u"[YEAR]", u"[MONTH]",
-                                                   u"[MONTH-NAME]", u"[DAY]",  u"[DAY-NAME]",
-                                                   u"[HOUR]",       u"[MIN]",  u"[SEC]"};
-
 // A file name component holds at most 255 characters; more padding than that
 // could never be written and a hand-edited setting must not exhaust memory.
 constexpr int32_t kMaxPaddedDigits = 255;
@@ -110,8 +106,8 @@ WideString NamePattern::fill(uint32_t counter, int32_t digits, WideStringView pa
         monthName(time.month),   padded(time.day, 2),    weekdayName(time),
         hourText(time.hour),     padded(time.minute, 2), padded(time.second, 2)};
     WideString name(pattern);
-    for (size_t i = 0; i < kTokens.size(); ++i) {
-        name = replaceAll(name, kTokens[i], values[i], true);
+    for (size_t i = 0; i < NamePattern::kTokens.size(); ++i) {
+        name = replaceAll(name, NamePattern::kTokens[i], values[i], true);
     }
     // A counter can complete a device name ("com[COUNTER]" gives "com1").
     blankDeviceName(name);

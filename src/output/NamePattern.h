@@ -4,6 +4,7 @@
 #include "output/CaptureTime.h"
 #include "platform/WideString.h"
 
+#include <array>
 #include <cstdint>
 
 namespace fw {
@@ -12,6 +13,10 @@ class NamePattern {
 public:
     static constexpr char16_t kDefaultPattern[] = u"ScreenShot-[COUNTER]";
     static constexpr int32_t kDefaultCounterDigits = 3;
+    // The tokens a pattern may hold, in the order they are replaced.
+    static constexpr std::array<WideStringView, 9> kTokens = {
+        u"[COUNTER]",  u"[YEAR]", u"[MONTH]", u"[MONTH-NAME]", u"[DAY]",
+        u"[DAY-NAME]", u"[HOUR]", u"[MIN]",   u"[SEC]"};
 
     // Stores the cleaned text; an empty text restores the default pattern.
     void setPattern(WideStringView text);

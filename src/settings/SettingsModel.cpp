@@ -136,6 +136,9 @@ void SettingsModel::loadGeneral(const SettingsStore& store) {
         std::max(readInt32(store, keys::kOutputFileNameCounterFormat, 0), 1);
     namePattern.setPattern(v.outputFileNamePattern);
     namePattern.setCounterDigits(v.outputFileNameCounterFormat);
+    // Saved and shown as the names are made: a pattern written by hand with
+    // characters no file name may hold is stored cleaned from now on.
+    v.outputFileNamePattern = namePattern.pattern();
     v.autoCopyToClipboard = readBool(store, keys::kAutoCopyToClipboard, false);
     v.includeMouseCursor = readBool(store, keys::kIncludeMouseCursor, false);
     v.usePrintScreenKey = readBool(store, keys::kUsePrintScreenKey, true);

@@ -98,6 +98,9 @@ public:
     ScreenshotHistory history;
     // The statistics schedule joins the model here.
 
+    // The desktop folder and the default editor, as "Reset to defaults" needs them.
+    const SettingsEnvironment& environment() const { return environment_; }
+
 private:
     void loadStatistics(SettingsStore& store);
     void loadGeneral(const SettingsStore& store);

@@ -47,6 +47,10 @@ WideStringView formatPicture(int32_t format) {
     }
 }
 
+WideString languageSetting(const SettingsStore& store) {
+    return store.get(keys::kLanguage, SettingValue::text(WideString(kDefaultLanguage))).toText();
+}
+
 bool readBool(const SettingsStore& store, WideStringView key, bool fallback) {
     return store.get(key, SettingValue::boolean(fallback)).toBool();
 }
@@ -86,6 +90,7 @@ MainWindowController::MainWindowController(MainWindowHost& host, MainWindowSyste
     updateOperations();
     updateCount();
     updateCaptureToolTip();
+    updateFolderToolTip();
 }
 
 MainWindowController::~MainWindowController() {
@@ -215,10 +220,7 @@ void MainWindowController::saveWindowSettings(SettingsStore& store) {
 void MainWindowController::connect() {
     const MainWindowControls& c = window_->controls();
     c.stayOnTop->onClicked = [this] { toggleStayOnTop(); };
-    c.options->onClicked = [this] {
-        host_.showOptions();
-        refreshFromSettings();
-    };
+    c.options->onClicked = [this] { showOptions(); };
     c.options->setEnabled(host_.hasOptions());
     c.modeOptions->onClicked = [this] {
         showModeOptions(static_cast<CaptureMode>(host_.model().values.mode), host_.model().values,
@@ -331,11 +333,17 @@ void MainWindowController::updateEditorTexts() {
     editorTextsKnown_ = true;
 }
 
+void MainWindowController::updateFolderToolTip() {
+    window_->controls().openFolder->setToolTip(translate(u"Open output folder", kToolTips) + u"\n" +
+                                               host_.model().values.outputFolder);
+}
+
 void MainWindowController::retranslate() {
     window_->retranslate();
     list_->retranslate(system_.today());
     updateCount();
     updateCaptureToolTip();
+    updateFolderToolTip();
     updateEditorTexts();
     listMenu_.reset();
     if (icon_) {
@@ -343,7 +351,21 @@ void MainWindowController::retranslate() {
     }
 }
 
+void MainWindowController::showOptions() {
+    const WideString before = languageSetting(host_.settings());
+    host_.showOptions();
+    const WideString after = languageSetting(host_.settings());
+    if (after != before) {
+        // Every window of the program changes language at the same moment.
+        setLanguage(after);
+        UIWindow::retranslateAll();
+        retranslate();
+    }
+    refreshFromSettings();
+}
+
 void MainWindowController::refreshFromSettings() {
+    updateFolderToolTip();
     updateToggles();
     updateEditorTexts();
     updateOperations();

@@ -122,6 +122,8 @@ public:
     void openOutputFolder();
     void openHomePage();
     void showAbout();
+    // The options window; a new language applies to every open window when it closes.
+    void showOptions();
     void setZoom(int32_t zoom);
     void zoomBy(int32_t steps);
 
@@ -145,6 +147,7 @@ private:
     void updateOperations();
     void updateCount();
     void updateCaptureToolTip();
+    void updateFolderToolTip();
     void updateEditorTexts();
     void openListMenu(Point screen);
     void buildIconMenu();

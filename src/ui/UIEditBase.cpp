@@ -237,6 +237,12 @@ void UIEditBase::paste() {
     afterEdit(model_.insert(text, EditKind::Other), true);
 }
 
+void UIEditBase::insertText(WideStringView text) {
+    if (!readOnly_) {
+        afterEdit(model_.insert(text, EditKind::Other), true);
+    }
+}
+
 void UIEditBase::deleteSelection() {
     if (!readOnly_) {
         afterEdit(model_.removeSelection(), true);

@@ -79,6 +79,8 @@ public:
     void copy();
     void paste();
     void deleteSelection();
+    // Puts `text` where the caret is (over the selection), as the user would.
+    void insertText(WideStringView text);
 
     // The context menu at a point of the field; the open menu, if any.
     void showContextMenu(Point local);

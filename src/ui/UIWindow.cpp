@@ -242,6 +242,19 @@ void UIWindow::centerOnOwner() {
     moveTo(origin);
 }
 
+void UIWindow::retranslateAll() {
+    // A copy: a widget may open or close a pop-up while it changes.
+    const std::vector<UIWindow*> windows = windowRegistry();
+    for (UIWindow* window : windows) {
+        const auto& alive = windowRegistry();
+        if (std::find(alive.begin(), alive.end(), window) == alive.end()) {
+            continue;
+        }
+        window->retranslate();
+        window->forEachDescendant([](UIWidget& widget) { widget.retranslate(); });
+    }
+}
+
 int UIWindow::exec() {
     std::vector<UIWindow*> disabled;
     for (UIWindow* w : windowRegistry()) {

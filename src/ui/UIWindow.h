@@ -28,6 +28,9 @@ public:
     static const std::vector<UIWindow*>& allWindows();
     // Windows of a class ("UIMenu", "UIToolTip"), counted or found.
     static std::vector<UIWindow*> windowsOfClass(WideStringView className);
+    // After a change of language: every window and every widget in it looks
+    // up its texts anew.
+    static void retranslateAll();
     // The toolkit window of a native handle, or null.
     static UIWindow* fromNativeHandle(void* handle);
 

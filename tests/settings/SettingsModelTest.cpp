@@ -145,6 +145,11 @@ TEST_F(SettingsModelTest, PathsFallBackAndRepairsAreSavedBack) {
     EXPECT_EQ(model.values.unavailableOutputFolder, u"D:\\Deleted");
     EXPECT_EQ(loadWith(keys::kOutputFileNamePattern, u"").values.outputFileNamePattern,
               u"ScreenShot-[COUNTER]");
+    // A pattern written by hand is kept as the names are made, and saved so.
+    SettingsModel cleaned = loadWith(keys::kOutputFileNamePattern, u"shot: [DAY]?");
+    EXPECT_EQ(cleaned.values.outputFileNamePattern, u"shot__[DAY]_");
+    cleaned.writeSettings(store);
+    EXPECT_EQ(store.get(keys::kOutputFileNamePattern, SettingValue()).toText(), u"shot__[DAY]_");
 
     store.set(keys::kHistoryMode, SettingValue::text(u"5"));
     model.loadSettings(store);

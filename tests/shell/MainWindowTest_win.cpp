@@ -1,6 +1,7 @@
 // The main window and its controller on a real window, with the settings,
 // the history and the system replaced: what the controls do and show.
 #include "i18n/Translation.h"
+#include "platform/Files.h"
 #include "platform/GdiObjects.h"
 #include "platform/Win32.h"
 #include "resources/DataPack.h"
@@ -28,6 +29,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <string>
 
 namespace fw {
@@ -93,6 +95,12 @@ public:
     void mainWindowDestroyed(void*) override {}
     void startCapture(int32_t mode) override { captures.push_back(mode); }
     void exit() override { ++exits; }
+    bool hasOptions() const override { return true; }
+    void showOptions() override {
+        if (options) {
+            options();
+        }
+    }
 
     void entryShown(HistoryEntry& entry) override { view->entryShown(entry); }
     void entryRemoving(HistoryEntry& entry) override { view->entryRemoving(entry); }
@@ -111,6 +119,8 @@ public:
     }
 
     HistoryView* view = nullptr;
+    // What the options window does while it is open.
+    std::function<void()> options;
     std::vector<int32_t> captures;
     int exits = 0;
 
@@ -262,6 +272,28 @@ TEST_F(MainWindowTest, QuickOptionsFlipTheirSettingAndPicture) {
     click(controls().clipboardToggle);
     EXPECT_TRUE(values.includeMouseCursor);
     EXPECT_TRUE(values.autoCopyToClipboard);
+}
+
+// A widget that keeps a translated text, as most do.
+class Caption : public UIWidget {
+public:
+    void retranslate() override { text = translate(u"Open output folder", u"MainWindow/ToolTips"); }
+    WideString text;
+};
+
+TEST_F(MainWindowTest, ALanguageChosenInTheOptionsReachesEveryOpenWindowWhenTheyClose) {
+    setLanguagesFolder(joinPath(distFolder(), u"languages"));
+    UIWindow other;
+    Caption* caption = other.add<Caption>();
+    app_.options = [&] {
+        app_.settings().set(keys::kLanguage, SettingValue::text(u"german"));
+        app_.model().values.outputFolder = u"D:\\Shots";
+    };
+    click(controls().options);
+    EXPECT_EQ(caption->text, u"Ausgabeordner \u00F6ffnen");
+    EXPECT_EQ(controls().openFolder->toolTip(), u"Ausgabeordner \u00F6ffnen\nD:\\Shots");
+    EXPECT_EQ(controls().count->text(), translateCount(u"^ screenshots", u"MainWindow", 0));
+    setLanguage(kDefaultLanguage);
 }
 
 TEST_F(MainWindowTest, ModesSetTheCaptureToolTipAndTheChosenOneCaptures) {
