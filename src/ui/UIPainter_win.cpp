@@ -6,6 +6,7 @@
 #include "ui/TextLayout.h"
 #include "ui/TextMaskCache.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace fw {
@@ -89,12 +90,50 @@ void savePixels(const PixelSurface& surface, const Rect& area, std::vector<uint3
     }
 }
 
+// One line laid out with the advances that measuring gives (the caret and the
+// layout use those): some rasterisers otherwise place some glyphs a pixel
+// wider apart than they measure, and a measured caption loses its end. Lines
+// with mnemonics or too long for the box are left to DrawText and its
+// underline and ellipsis.
+bool drawMeasuredLine(HDC dc, const Rect& box, const wchar_t* text, int length, uint32_t flags) {
+    if ((flags & TextWordWrap) || length <= 0 || length > 1024 ||
+        ((flags & TextMnemonic) && std::find(text, text + length, L'&') != text + length)) {
+        return false;
+    }
+    thread_local std::vector<INT> advances;
+    advances.resize(static_cast<size_t>(length));
+    SIZE total{};
+    TEXTMETRICW metrics{};
+    if (!::GetTextExtentExPointW(dc, text, length, 0, nullptr, advances.data(), &total) ||
+        total.cx > box.width || !::GetTextMetricsW(dc, &metrics)) {
+        return false;
+    }
+    for (int i = length - 1; i > 0; --i) {
+        advances[i] -= advances[i - 1];
+    }
+    int32_t x = box.x + (box.width - total.cx) / 2;
+    if (flags & AlignLeft) {
+        x = box.x;
+    } else if (flags & AlignRight) {
+        x = box.right() - total.cx;
+    }
+    int32_t y = box.y + (box.height - metrics.tmHeight) / 2;
+    if (flags & AlignTop) {
+        y = box.y;
+    } else if (flags & AlignBottom) {
+        y = box.bottom() - metrics.tmHeight;
+    }
+    const RECT clip = toRECT(box);
+    return ::ExtTextOutW(dc, x, y, ETO_CLIPPED, &clip, text, static_cast<UINT>(length),
+                         advances.data()) != 0;
+}
+
 // Larger boxes (a page of text in one call) are drawn directly: their masks
 // would crowd the cache for a single use.
 constexpr int64_t kLargestCachedBox = 512 * 64;
 
 // The line rasterised white on black in a scratch bitmap of its box's size.
-bool rasteriseMask(HGDIOBJ font, const Rect& whole, const wchar_t* text, int length, UINT format,
+bool rasteriseMask(HGDIOBJ font, const Rect& whole, const wchar_t* text, int length, uint32_t flags,
                    TextMask& mask) {
     thread_local DibSurface scratch;
     if (!scratch.ensure(whole.width, whole.height)) {
@@ -109,7 +148,9 @@ bool rasteriseMask(HGDIOBJ font, const Rect& whole, const wchar_t* text, int len
     ::SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     ::SetTextColor(dc, RGB(255, 255, 255));
     RECT box{0, 0, whole.width, whole.height};
-    ::DrawTextW(dc, text, length, &box, format);
+    if (!drawMeasuredLine(dc, Rect{0, 0, whole.width, whole.height}, text, length, flags)) {
+        ::DrawTextW(dc, text, length, &box, textFormat(flags));
+    }
     ::GdiFlush();
     const PixelSurface pixels = scratch.surface();
     mask.width = whole.width;
@@ -140,7 +181,7 @@ bool UIPainter::drawTextFromMask(const Rect& whole, const Rect& clip, WideString
         TextMask made;
         if (!fontObject ||
             !rasteriseMask(fontObject, whole, reinterpret_cast<const wchar_t*>(text.data()),
-                           static_cast<int>(text.size()), textFormat(flags), made)) {
+                           static_cast<int>(text.size()), flags, made)) {
             return false;
         }
         mask = cache.insert(std::move(key), std::move(made));
@@ -224,7 +265,9 @@ void UIPainter::drawTextThroughPlatform(const Rect& whole, const Rect& clip, Wid
     if (clipRegion) {
         ::IntersectClipRect(dc, clip.x, clip.y, clip.right(), clip.bottom());
     }
-    ::DrawTextW(dc, chars, length, &box, format);
+    if (!drawMeasuredLine(dc, whole, chars, length, flags)) {
+        ::DrawTextW(dc, chars, length, &box, format);
+    }
     if (clipRegion) {
         ::SelectClipRgn(dc, nullptr);
     }
