@@ -1,9 +1,11 @@
 #include "shell/OptionsWindow.h"
+#include "platform/GdiObjects.h"
 #include "settings/Defaults.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingsModel.h"
 #include "shell/UIHotKey.h"
 #include "support/TempFolder.h"
+#include "ui/TextLayout.h"
 #include "ui/UIButton.h"
 #include "ui/UICheckBox.h"
 #include "ui/UIComboBox.h"
@@ -150,6 +152,23 @@ TEST_F(OptionsWindowTest, EachStopKeepsTheWindowOpenWithTheEarlierStepsApplied) 
     EXPECT_EQ(host.shown, u"Unable to register Capture hotkey.");
     EXPECT_TRUE(model.values.usePrintScreenKey);
     EXPECT_FALSE(window->wasApplied());
+}
+
+TEST_F(OptionsWindowTest, OpeningAndClosingLeaksNothing) {
+    auto cycle = [&] {
+        auto window = open();
+        window->render();
+    };
+    for (int i = 0; i < 3; ++i) {
+        cycle();
+    }
+    const int32_t gdiObjects = os::gdiObjectCount();
+    const int32_t fonts = platformFontCount();
+    for (int i = 0; i < 15; ++i) {
+        cycle();
+    }
+    EXPECT_EQ(os::gdiObjectCount(), gdiObjects);
+    EXPECT_EQ(platformFontCount(), fonts);
 }
 
 } // namespace
