@@ -15,15 +15,8 @@ namespace {
 // icons when the desktop has no tray: the program's icon puts it there.
 constexpr Rect kPatternRect{40, 100, 160, 120};
 
-class CaptureTest : public ::testing::Test {
+class CaptureTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(distFolder().empty()) << "FW_DIST_DIR is not set";
-        forgetSettings();
-        removeScreenshots();
-    }
-    void TearDown() override { removeScreenshots(); }
-
     // Starts the program with these settings and waits for its visible main window.
     void start(std::initializer_list<std::pair<WideStringView, SettingValue>> settings) {
         writeSettings(settings);

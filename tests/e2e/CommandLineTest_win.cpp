@@ -13,16 +13,8 @@
 namespace fw::e2e {
 namespace {
 
-class CommandLineTest : public ::testing::Test {
+class CommandLineTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(distFolder().empty()) << "FW_DIST_DIR is not set";
-        forgetSettings();
-        removeScreenshots();
-    }
-    void TearDown() override { removeScreenshots(); }
-
-    static WideString exe() { return joinPath(distFolder(), u"Framewing.exe"); }
     static WideString shot(int n) {
         return joinPath(desktopFolder(), u"ScreenShot-" + toWide(n) + u".png");
     }

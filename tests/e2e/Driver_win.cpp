@@ -396,4 +396,18 @@ std::vector<HWND> otherVisibleWindows(DWORD processId, HWND main) {
     return search.found;
 }
 
+void ProgramTest::SetUp() {
+    ASSERT_FALSE(distFolder().empty()) << "FW_DIST_DIR is not set";
+    forgetSettings();
+    removeScreenshots();
+}
+
+void ProgramTest::TearDown() {
+    removeScreenshots();
+}
+
+WideString ProgramTest::exe() {
+    return joinPath(distFolder(), u"Framewing.exe");
+}
+
 } // namespace fw::e2e

@@ -6,6 +6,8 @@
 #include "platform/Win32.h"
 #include "settings/SettingValue.h"
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <utility>
 #include <vector>
@@ -137,5 +139,14 @@ template <typename Condition> bool waitUntil(DWORD timeoutMs, Condition conditio
 }
 
 constexpr wchar_t kMainWindowTitle[] = L"Framewing";
+
+// A test of the real program: it starts without settings or screenshots and
+// leaves no screenshots behind.
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    static WideString exe();
+};
 
 } // namespace fw::e2e

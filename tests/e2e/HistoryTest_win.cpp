@@ -11,15 +11,8 @@
 namespace fw::e2e {
 namespace {
 
-class HistoryTest : public ::testing::Test {
+class HistoryTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(distFolder().empty()) << "FW_DIST_DIR is not set";
-        forgetSettings();
-        removeScreenshots();
-    }
-    void TearDown() override { removeScreenshots(); }
-
     void start() {
         writeSettings({{keys::kCloseToNotificationArea, SettingValue::boolean(false)}});
         ASSERT_TRUE(program.start(joinPath(distFolder(), u"Framewing.exe")));

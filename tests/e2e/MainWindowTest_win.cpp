@@ -11,14 +11,8 @@
 namespace fw::e2e {
 namespace {
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(distFolder().empty()) << "FW_DIST_DIR is not set";
-        forgetSettings();
-    }
-    WideString exe() const { return joinPath(distFolder(), u"Framewing.exe"); }
-
     // Starts the program and waits for its main window on screen.
     HWND startShown(Program& program) {
         if (!program.start(exe())) {

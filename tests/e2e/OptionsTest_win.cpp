@@ -112,12 +112,10 @@ std::vector<SettingValue> optionValues() {
     return values;
 }
 
-class OptionsTest : public ::testing::Test {
+class OptionsTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(distFolder().empty()) << "FW_DIST_DIR is not set";
-        forgetSettings();
-        removeScreenshots();
+        ProgramTest::SetUp();
         removeStartupValue();
         folder = makeScratchFolder(u"framewing-options");
     }
@@ -129,7 +127,7 @@ protected:
             program.waitForExit(10000, code);
         }
         removeStartupValue();
-        removeScreenshots();
+        ProgramTest::TearDown();
         // Left over the options button, the mouse would bring up its tooltip
         // in the next test's program.
         ::SetCursorPos(0, 0);

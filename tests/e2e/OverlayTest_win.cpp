@@ -51,15 +51,8 @@ private:
     HWND button_ = nullptr;
 };
 
-class OverlayTest : public ::testing::Test {
+class OverlayTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(distFolder().empty()) << "FW_DIST_DIR is not set";
-        forgetSettings();
-        removeScreenshots();
-    }
-    void TearDown() override { removeScreenshots(); }
-
     void start(int32_t mode,
                std::initializer_list<std::pair<WideStringView, SettingValue>> settings = {}) {
         std::vector<std::pair<WideStringView, SettingValue>> all(settings);

@@ -8,13 +8,8 @@
 namespace fw::e2e {
 namespace {
 
-class StartupTest : public ::testing::Test {
+class StartupTest : public ProgramTest {
 protected:
-    void SetUp() override {
-        ASSERT_FALSE(distFolder().empty()) << "FW_DIST_DIR is not set";
-        forgetSettings();
-    }
-    WideString exe() const { return joinPath(distFolder(), u"Framewing.exe"); }
 };
 
 TEST_F(StartupTest, SecondStartSignalsTheFirstAndExitsWithMinusOne) {

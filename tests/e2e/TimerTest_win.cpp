@@ -45,12 +45,10 @@ void clickAt(Point screen) {
     ::SendInput(2, inputs, sizeof(INPUT));
 }
 
-class TimerTest : public ::testing::Test {
+class TimerTest : public ProgramTest {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(distFolder().empty()) << "FW_DIST_DIR is not set";
-        forgetSettings();
-        removeScreenshots();
+        ProgramTest::SetUp();
         const WideString scratch = makeScratchFolder(u"framewing-timer");
         soundLog = joinPath(scratch, u"sounds.log");
         freeSpaceFile = joinPath(scratch, u"free-space.txt");
@@ -59,7 +57,7 @@ protected:
     void TearDown() override {
         ::SetEnvironmentVariableW(L"FW_SOUND_LOG", nullptr);
         ::SetEnvironmentVariableW(L"FW_FREE_SPACE_FILE", nullptr);
-        removeScreenshots();
+        ProgramTest::TearDown();
     }
 
     // Starts the program in timer mode with these settings changed.
