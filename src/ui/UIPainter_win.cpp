@@ -111,20 +111,9 @@ bool drawMeasuredLine(HDC dc, const Rect& box, const wchar_t* text, int length, 
     for (int i = length - 1; i > 0; --i) {
         advances[i] -= advances[i - 1];
     }
-    int32_t x = box.x + (box.width - total.cx) / 2;
-    if (flags & AlignLeft) {
-        x = box.x;
-    } else if (flags & AlignRight) {
-        x = box.right() - total.cx;
-    }
-    int32_t y = box.y + (box.height - metrics.tmHeight) / 2;
-    if (flags & AlignTop) {
-        y = box.y;
-    } else if (flags & AlignBottom) {
-        y = box.bottom() - metrics.tmHeight;
-    }
+    const Rect line = alignedRect(box, Size{total.cx, metrics.tmHeight}, flags);
     const RECT clip = toRECT(box);
-    return ::ExtTextOutW(dc, x, y, ETO_CLIPPED, &clip, text, static_cast<UINT>(length),
+    return ::ExtTextOutW(dc, line.x, line.y, ETO_CLIPPED, &clip, text, static_cast<UINT>(length),
                          advances.data()) != 0;
 }
 
