@@ -33,29 +33,6 @@ protected:
     }
 };
 
-struct VisibleSearch {
-    DWORD process;
-    HWND main;
-    int count;
-};
-
-BOOL CALLBACK countVisible(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<VisibleSearch*>(context);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(window, &owner);
-    if (owner == search->process && window != search->main && ::IsWindowVisible(window)) {
-        ++search->count;
-    }
-    return TRUE;
-}
-
-// Visible windows of the program besides the main window.
-int otherVisibleWindows(const Program& program, HWND main) {
-    VisibleSearch search{program.processId(), main, 0};
-    ::EnumWindows(countVisible, reinterpret_cast<LPARAM>(&search));
-    return search.count;
-}
-
 // Run by the two-monitor desktop, whose second monitor (800 x 600) lies left
 // of the primary one (640 x 480).
 TEST_F(MainWindowTest, OnASecondMonitorAWindowComesBackWhereItWasLeft) {
@@ -94,7 +71,8 @@ TEST_F(MainWindowTest, APrintScreenKeyHeldByAnotherProgramIsToldOnceNotAtEverySt
         Program program;
         HWND main = startShown(program);
         ASSERT_NE(main, nullptr);
-        const bool told = waitUntil(4000, [&] { return otherVisibleWindows(program, main) > 0; });
+        const bool told = waitUntil(
+            4000, [&] { return !otherVisibleWindows(program.processId(), main).empty(); });
         EXPECT_EQ(told, run == 0);
         closeAndWait(program, main);
     }
